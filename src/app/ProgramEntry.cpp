@@ -1,0 +1,31 @@
+#include "app/ProgramEntry.h"
+
+#include <string>
+
+#include "app/InstanceGuard.h"
+
+namespace zubolo {
+namespace {
+constexpr std::uint32_t PlainOkBox = 0;  // MB_OK, no icon
+}
+
+int RunProgram(Application& application, EntryServices services, ProgramHost& host) {
+    const std::u16string name(InstanceMarker.Name);
+    application.SetTitle(name);
+    if (IsAlreadyRunning(name, services.mutexes, application)) {
+        services.boxes.Ask(0, AlreadyRunningMessage, application.Title(), PlainOkBox);
+        ActivatePreviousInstance(name, services.windows);
+        return 0;
+    }
+    const WindowHandle applicationWindow = host.ApplicationWindow();
+    services.windows.SetProperty(applicationWindow, name, InstanceMarker.Value);
+    host.InitializeApplication();
+    application.SetMainFormOnTaskbar(false);
+    host.CreateMainWindow();
+    application.SetShowMainForm(true);
+    host.RunMessageLoop();
+    services.windows.RemoveProperty(applicationWindow, name);
+    return 0;
+}
+
+}  // namespace zubolo

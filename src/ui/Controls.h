@@ -1,0 +1,214 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/Control.h"
+#include "ui/ImageList.h"
+
+namespace zubolo {
+
+using Handler = std::function<void()>;
+
+// Runs a handler that may not be bound yet.
+inline void Fire(const Handler& handler) {
+    if (handler) handler();
+}
+
+class Button : public Control {
+  public:
+    explicit Button(std::u16string name) : Control(ControlKind::Button, std::move(name)) {}
+
+    const ImageList* Images() const { return images_; }
+    int ImageIndex() const { return imageIndex_; }
+    void SetImage(const ImageList* images, int index);
+    void SetImageIndex(int index) { SetImage(images_, index); }
+    int ImageMargin() const { return imageMargin_; }
+    void SetImageMargin(int margin) { imageMargin_ = margin; }
+
+    void Click() { Fire(OnClick); }
+    Handler OnClick;
+
+  private:
+    const ImageList* images_ = nullptr;
+    int imageIndex_ = -1;
+    int imageMargin_ = 0;
+};
+
+// Setting the state from code fires OnClick when it changes, as a user's click does.
+class CheckBox : public Control {
+  public:
+    explicit CheckBox(std::u16string name) : Control(ControlKind::CheckBox, std::move(name)) {}
+
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+    // The user's click: toggles the state.
+    void Toggle() { SetChecked(!checked_); }
+
+    Handler OnClick;
+
+  private:
+    bool checked_ = false;
+};
+
+class RadioGroup : public Control {
+  public:
+    explicit RadioGroup(std::u16string name) : Control(ControlKind::RadioGroup, std::move(name)) {}
+
+    const std::vector<std::u16string>& Items() const { return items_; }
+    void SetItems(std::vector<std::u16string> items) { items_ = std::move(items); }
+    int Columns() const { return columns_; }
+    void SetColumns(int columns) { columns_ = columns; }
+
+    int ItemIndex() const { return itemIndex_; }
+    // Keeps the number in range: below -1 selects nothing, past the end selects the last item.
+    void SetItemIndex(int index);
+
+  private:
+    std::vector<std::u16string> items_;
+    int columns_ = 1;
+    int itemIndex_ = -1;
+};
+
+class GroupBox : public Control {
+  public:
+    explicit GroupBox(std::u16string name) : Control(ControlKind::GroupBox, std::move(name)) {}
+};
+
+// Lays its children out in rows and columns whose sizes are percentages of its area.
+class GridPanel : public Control {
+  public:
+    explicit GridPanel(std::u16string name) : Control(ControlKind::GridPanel, std::move(name)) {}
+
+    const std::vector<double>& ColumnPercents() const { return columns_; }
+    const std::vector<double>& RowPercents() const { return rows_; }
+    void SetGrid(std::vector<double> columnPercents, std::vector<double> rowPercents) {
+        columns_ = std::move(columnPercents);
+        rows_ = std::move(rowPercents);
+    }
+    int Padding() const { return padding_; }
+    void SetPadding(int padding) { padding_ = padding; }
+
+    Handler OnResize;
+
+  private:
+    std::vector<double> columns_{100.0};
+    std::vector<double> rows_{100.0};
+    int padding_ = 0;
+};
+
+class PageControl;
+
+class TabSheet : public Control {
+  public:
+    explicit TabSheet(std::u16string name) : Control(ControlKind::TabSheet, std::move(name)) {}
+
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int index) { imageIndex_ = index; }
+    bool TabVisible() const { return tabVisible_; }
+    void SetTabVisible(bool visible);
+
+  private:
+    friend class PageControl;
+    PageControl* owner_ = nullptr;
+    int imageIndex_ = -1;
+    bool tabVisible_ = true;
+};
+
+class PageControl : public Control {
+  public:
+    explicit PageControl(std::u16string name)
+        : Control(ControlKind::PageControl, std::move(name)) {}
+
+    void AddPage(TabSheet& page);
+    const std::vector<TabSheet*>& Pages() const { return pages_; }
+    std::vector<TabSheet*> VisibleTabs() const;
+
+    TabSheet* ActivePage() const { return active_; }
+    // A change made by the program; OnChange is not run.
+    void SetActivePage(TabSheet& page);
+    // The user picked the tab at this position among the visible tabs: runs OnChange.
+    void SelectVisibleTab(int position);
+
+    const ImageList* Images() const { return images_; }
+    void SetImages(const ImageList* images) { images_ = images; }
+
+    Handler OnChange;
+    Handler OnResize;
+
+  private:
+    friend class TabSheet;
+    void TabsChanged() const { Changed(); }
+
+    std::vector<TabSheet*> pages_;
+    TabSheet* active_ = nullptr;
+    const ImageList* images_ = nullptr;
+};
+
+enum class TextAlign { Left, Center, Right };
+
+struct ListColumn {
+    std::u16string caption;
+    TextAlign align = TextAlign::Left;
+    int width = 0;  // design pixels; 0 fits the column to its content
+};
+
+struct ListItem {
+    std::u16string caption;
+    std::vector<std::u16string> subItems;
+    int imageIndex = -1;
+};
+
+class ListView : public Control {
+  public:
+    explicit ListView(std::u16string name) : Control(ControlKind::ListView, std::move(name)) {}
+
+    const std::vector<ListColumn>& Columns() const { return columns_; }
+    void SetColumns(std::vector<ListColumn> columns) { columns_ = std::move(columns); }
+
+    const std::vector<ListItem>& Items() const { return items_; }
+    void AddItem(ListItem item);
+    void ClearItems();
+
+    const ImageList* SmallImages() const { return smallImages_; }
+    void SetSmallImages(const ImageList* images) { smallImages_ = images; }
+
+  private:
+    std::vector<ListColumn> columns_;
+    std::vector<ListItem> items_;
+    const ImageList* smallImages_ = nullptr;
+};
+
+struct StatusPanel {
+    int width = 0;  // design pixels
+    std::u16string text;
+    TextAlign align = TextAlign::Center;
+};
+
+class StatusBar : public Control {
+  public:
+    explicit StatusBar(std::u16string name) : Control(ControlKind::StatusBar, std::move(name)) {}
+
+    const std::vector<StatusPanel>& Panels() const { return panels_; }
+    void SetPanels(std::vector<StatusPanel> panels) { panels_ = std::move(panels); }
+    const std::u16string& PanelText(int index) const { return panels_.at(index).text; }
+    void SetPanelText(int index, std::u16string text);
+    void SetPanelWidth(int index, int designWidth);
+
+    Handler OnClick;
+
+  private:
+    std::vector<StatusPanel> panels_;
+};
+
+class Memo : public Control {
+  public:
+    explicit Memo(std::u16string name) : Control(ControlKind::Memo, std::move(name)) {}
+};
+
+class ImageBox : public Control {
+  public:
+    explicit ImageBox(std::u16string name) : Control(ControlKind::Image, std::move(name)) {}
+};
+
+}  // namespace zubolo

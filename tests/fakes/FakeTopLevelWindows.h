@@ -1,0 +1,50 @@
+#pragma once
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/TopLevelWindows.h"
+
+namespace zubolo {
+
+// A desktop of numbered windows with properties; records every call as text in order.
+class FakeTopLevelWindows : public TopLevelWindows {
+  public:
+    std::vector<WindowHandle> order;  // enumeration order
+    std::map<std::pair<WindowHandle, std::u16string>, std::intptr_t> properties;
+    std::set<WindowHandle> iconic;
+    std::vector<std::string> calls;
+    std::vector<WindowHandle> visited;
+
+    bool Enumerate(const std::function<bool(WindowHandle)>& visit) override {
+        calls.push_back("Enumerate");
+        for (WindowHandle window : order) {
+            visited.push_back(window);
+            if (!visit(window)) return false;
+        }
+        return true;
+    }
+    std::intptr_t GetProperty(WindowHandle window, std::u16string_view name) override {
+        const auto found = properties.find({window, std::u16string(name)});
+        return found == properties.end() ? 0 : found->second;
+    }
+    void SetProperty(WindowHandle window, std::u16string_view name, std::intptr_t value) override {
+        calls.push_back("SetProperty " + std::to_string(window) + " " + std::to_string(value));
+        properties[{window, std::u16string(name)}] = value;
+    }
+    void RemoveProperty(WindowHandle window, std::u16string_view name) override {
+        calls.push_back("RemoveProperty " + std::to_string(window));
+        properties.erase({window, std::u16string(name)});
+    }
+    bool IsIconic(WindowHandle window) override { return iconic.count(window) != 0; }
+    void Show(WindowHandle window, int command) override {
+        calls.push_back("Show " + std::to_string(window) + " " + std::to_string(command));
+    }
+    void SetForeground(WindowHandle window) override {
+        calls.push_back("SetForeground " + std::to_string(window));
+    }
+};
+
+}  // namespace zubolo
