@@ -35,6 +35,7 @@ void TabSheet::SetTabVisible(bool visible) {
 
 void PageControl::AddPage(TabSheet& page) {
     Add(page);
+    page.SetAlign(Align::Client);
     page.owner_ = this;
     pages_.push_back(&page);
     if (active_ == nullptr) active_ = &page;

@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+
+#include "common/NumberPattern.h"
+
+namespace zubolo {
+
+// The user's regional settings that the program's texts follow. Each value is read when asked
+// for, so a change the user makes while the program runs shows at the next text written.
+class Locale {
+  public:
+    virtual ~Locale() = default;
+    virtual std::u16string ThousandsSeparator() const = 0;
+    virtual std::u16string DecimalSeparator() const = 0;
+    virtual std::u16string DateSeparator() const = 0;
+    virtual std::u16string TimeSeparator() const = 0;
+    // Format pictures such as "yyyy/MM/dd" and "H:mm:ss".
+    virtual std::u16string ShortDateFormat() const = 0;
+    virtual std::u16string LongTimeFormat() const = 0;
+};
+
+inline NumberSeparators UserNumberSeparators(const Locale& locale) {
+    return {locale.ThousandsSeparator(), locale.DecimalSeparator()};
+}
+
+}  // namespace zubolo

@@ -1,0 +1,15 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/Handles.h"
+
+namespace zubolo {
+
+inline HWND ToHwnd(WindowHandle window) {
+    return reinterpret_cast<HWND>(window);
+}
+inline WindowHandle FromHwnd(HWND window) {
+    return reinterpret_cast<WindowHandle>(window);
+}
+
+}  // namespace zubolo

@@ -1,0 +1,17 @@
+#pragma once
+#include "platform/Locale.h"
+
+namespace zubolo {
+
+// The settings of the user's default locale, read with GetLocaleInfoEx at every call.
+class Win32Locale final : public Locale {
+  public:
+    std::u16string ThousandsSeparator() const override;
+    std::u16string DecimalSeparator() const override;
+    std::u16string DateSeparator() const override;
+    std::u16string TimeSeparator() const override;
+    std::u16string ShortDateFormat() const override;
+    std::u16string LongTimeFormat() const override;
+};
+
+}  // namespace zubolo

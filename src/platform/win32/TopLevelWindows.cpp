@@ -1,0 +1,53 @@
+#include "platform/win32/TopLevelWindows.h"
+
+#include <windows.h>
+
+#include "platform/win32/Hwnd.h"
+#include "platform/win32/WideText.h"
+
+namespace zubolo {
+namespace {
+
+BOOL CALLBACK VisitWindow(HWND window, LPARAM visitor) noexcept {
+    try {
+        const auto& visit = *reinterpret_cast<const std::function<bool(WindowHandle)>*>(visitor);
+        return visit(reinterpret_cast<WindowHandle>(window)) ? TRUE : FALSE;
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+bool Win32TopLevelWindows::Enumerate(const std::function<bool(WindowHandle)>& visit) {
+    // Wine may list nothing until the desktop window has been asked for once.
+    GetDesktopWindow();
+    return EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&visit)) != FALSE;
+}
+
+std::intptr_t Win32TopLevelWindows::GetProperty(WindowHandle window, std::u16string_view name) {
+    return reinterpret_cast<std::intptr_t>(GetPropW(ToHwnd(window), ToWide(name).c_str()));
+}
+
+void Win32TopLevelWindows::SetProperty(WindowHandle window, std::u16string_view name,
+                                       std::intptr_t value) {
+    SetPropW(ToHwnd(window), ToWide(name).c_str(), reinterpret_cast<HANDLE>(value));
+}
+
+void Win32TopLevelWindows::RemoveProperty(WindowHandle window, std::u16string_view name) {
+    RemovePropW(ToHwnd(window), ToWide(name).c_str());
+}
+
+bool Win32TopLevelWindows::IsIconic(WindowHandle window) {
+    return ::IsIconic(ToHwnd(window)) != FALSE;
+}
+
+void Win32TopLevelWindows::Show(WindowHandle window, int showCommand) {
+    ShowWindow(ToHwnd(window), showCommand);
+}
+
+void Win32TopLevelWindows::SetForeground(WindowHandle window) {
+    SetForegroundWindow(ToHwnd(window));
+}
+
+}  // namespace zubolo

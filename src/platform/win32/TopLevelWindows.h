@@ -1,0 +1,17 @@
+#pragma once
+#include "platform/TopLevelWindows.h"
+
+namespace zubolo {
+
+class Win32TopLevelWindows : public TopLevelWindows {
+  public:
+    bool Enumerate(const std::function<bool(WindowHandle)>& visit) override;
+    std::intptr_t GetProperty(WindowHandle window, std::u16string_view name) override;
+    void SetProperty(WindowHandle window, std::u16string_view name, std::intptr_t value) override;
+    void RemoveProperty(WindowHandle window, std::u16string_view name) override;
+    bool IsIconic(WindowHandle window) override;
+    void Show(WindowHandle window, int showCommand) override;
+    void SetForeground(WindowHandle window) override;
+};
+
+}  // namespace zubolo

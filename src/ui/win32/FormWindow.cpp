@@ -1,0 +1,314 @@
+#include "ui/win32/FormWindow.h"
+
+#include <algorithm>
+
+#include "platform/win32/WideText.h"
+#include "resource.h"
+#include "ui/win32/ButtonPeers.h"
+#include "ui/win32/ContentPeers.h"
+#include "ui/win32/ImageLists.h"
+#include "ui/win32/UiFont.h"
+
+namespace zubolo {
+namespace {
+
+constexpr UINT_PTR Timer1Id = 1;
+
+std::vector<Control*> ByTabOrder(const std::vector<Control*>& children) {
+    std::vector<Control*> sorted = children;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Control* a, const Control* b) {
+        return a->TabOrder() < b->TabOrder();
+    });
+    return sorted;
+}
+
+}  // namespace
+
+void FormWindow::RegisterWindowClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = Proc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_PROGRAM));
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        windowClass.lpszClassName = ClassName;
+        RegisterClassExW(&windowClass);
+        TabSheetPeer::RegisterWindowClass();
+        return true;
+    }();
+    (void)registered;
+}
+
+FormWindow::FormWindow(TZuboloForm& form, HWND owner) : form_(form) {
+    RegisterWindowClass();
+    const Rect& design = form_.DesignBounds();
+    const std::wstring caption = ToWide(form_.Caption());
+    hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, caption.c_str(),
+                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, design.left, design.top,
+                            design.Width(), design.Height(), owner, nullptr,
+                            GetModuleHandleW(nullptr), this);
+    dpi_ = GetDpiForWindow(hwnd_);
+    if (dpi_ != 96) {
+        SetWindowPos(hwnd_, nullptr, 0, 0, Scale(design.Width()), Scale(design.Height()),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    font_ = CreateUiFont(ToWide(TZuboloForm::FontName), TZuboloForm::FontPixelHeight, dpi_);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    smallIcon_.reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, hwnd_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    CreatePeers(form_, hwnd_);
+    OrderTabStops();
+    form_.AttachPeer(this);
+    tray_ = std::make_unique<TrayIconPeer>(form_.TrayIcon1, hwnd_, smallIcon_.get());
+    ApplyShowHints();
+    Layout();
+    SetTimer(hwnd_, Timer1Id, static_cast<UINT>(form_.Timer1.IntervalMs()), nullptr);
+}
+
+FormWindow::~FormWindow() {
+    form_.AttachPeer(nullptr);
+    tray_.reset();
+    peers_.clear();
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
+std::unique_ptr<WindowPeer> FormWindow::MakePeer(Control& control) {
+    switch (control.Kind()) {
+        case ControlKind::Button:
+            return std::make_unique<ButtonPeer>(static_cast<Button&>(control), *this);
+        case ControlKind::CheckBox:
+            return std::make_unique<CheckBoxPeer>(static_cast<CheckBox&>(control), *this);
+        case ControlKind::RadioGroup:
+            return std::make_unique<RadioGroupPeer>(static_cast<RadioGroup&>(control), *this);
+        case ControlKind::GroupBox:
+            return std::make_unique<GroupBoxPeer>(control, *this);
+        case ControlKind::ListView:
+            return std::make_unique<ListViewPeer>(static_cast<ListView&>(control), *this);
+        case ControlKind::StatusBar:
+            return std::make_unique<StatusBarPeer>(static_cast<StatusBar&>(control), *this);
+        case ControlKind::Memo:
+            return std::make_unique<MemoPeer>(control, *this);
+        case ControlKind::Image:
+            return std::make_unique<ImagePeer>(control, *this);
+        case ControlKind::PageControl:
+            return std::make_unique<PageControlPeer>(static_cast<PageControl&>(control), *this);
+        case ControlKind::TabSheet:
+            return std::make_unique<TabSheetPeer>(static_cast<TabSheet&>(control), *this);
+        case ControlKind::Form:
+        case ControlKind::GridPanel:
+            break;
+    }
+    return nullptr;
+}
+
+void FormWindow::CreatePeers(Control& parent, HWND hostWindow) {
+    for (Control* child : parent.Children()) {
+        HWND childHost = hostWindow;
+        if (auto peer = MakePeer(*child)) {
+            peer->Create(hostWindow);
+            if (IsLayoutHost(*child)) childHost = peer->Handle();
+            if (child->Kind() == ControlKind::TabSheet) {
+                static_cast<PageControlPeer*>(peerOf_.at(&parent))
+                    ->AddSheet(static_cast<TabSheetPeer&>(*peer));
+            }
+            peerOf_[child] = peer.get();
+            peers_.push_back(std::move(peer));
+        }
+        CreatePeers(*child, childHost);
+    }
+}
+
+// Windows moves the keyboard focus through sibling windows in their z-order, so the windows
+// of each host are stacked in the controls' tab order, container by container.
+void FormWindow::OrderTabStops() {
+    HWND previous = HWND_TOP;
+    std::vector<HWND> groupBoxes;
+    auto stack = [&](auto& self, const Control& parent) -> void {
+        for (Control* child : ByTabOrder(parent.Children())) {
+            if (const auto found = peerOf_.find(child); found != peerOf_.end()) {
+                HWND window = found->second->Handle();
+                if (child->Kind() == ControlKind::GroupBox) {
+                    groupBoxes.push_back(window);
+                } else if (child->Kind() != ControlKind::TabSheet) {
+                    SetWindowPos(window, previous, 0, 0, 0, 0,
+                                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+                    previous = window;
+                    if (child->Kind() == ControlKind::RadioGroup) {
+                        for (HWND item : static_cast<RadioGroupPeer*>(found->second)->Items()) {
+                            SetWindowPos(item, previous, 0, 0, 0, 0,
+                                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+                            previous = item;
+                        }
+                    }
+                }
+            }
+            if (!IsLayoutHost(*child)) self(self, *child);
+        }
+    };
+    stack(stack, form_);
+    for (Control* page : form_.PageControl1.Pages()) {
+        previous = HWND_TOP;
+        stack(stack, *page);
+    }
+    // The sheets lie over the tab control; group-box frames under the controls they hold.
+    for (Control* page : form_.PageControl1.Pages()) {
+        SetWindowPos(peerOf_.at(page)->Handle(), HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    for (HWND frame : groupBoxes) {
+        SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+int FormWindow::Scale(int designPixels) const {
+    return MulDiv(designPixels, static_cast<int>(dpi_), 96);
+}
+
+HIMAGELIST FormWindow::Images(const ImageList& list) {
+    auto& images = imageLists_[&list];
+    if (!images) images = LoadImageList(list, IconSize());
+    return images.get();
+}
+
+void FormWindow::AddHint(HWND tool, const std::u16string& hint) {
+    std::wstring text = ToWide(hint);
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = GetParent(tool);
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = text.data();
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void FormWindow::ApplyShowHints() {
+    SendMessageW(tooltip_, TTM_ACTIVATE, form_.App.ShowHints() ? TRUE : FALSE, 0);
+}
+
+Rect FormWindow::ContentArea(const Control& container, const Rect& bounds) const {
+    switch (container.Kind()) {
+        case ControlKind::GroupBox:
+        case ControlKind::RadioGroup:
+            return GroupBoxContent(bounds, font_.get(), Scale(2));
+        case ControlKind::PageControl:
+            return static_cast<PageControlPeer*>(peerOf_.at(&container))->PageArea(bounds);
+        default:
+            return bounds;
+    }
+}
+
+void FormWindow::Layout() {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    LayoutControl(form_, {0, 0, client.right, client.bottom}, *this);
+    for (auto& peer : peers_) peer->Place();
+}
+
+void FormWindow::ChangeResolution(UINT dpi) {
+    dpi_ = dpi;
+    font_ = CreateUiFont(ToWide(TZuboloForm::FontName), TZuboloForm::FontPixelHeight, dpi_);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    std::map<const ImageList*, UniqueImageList> oldLists;
+    oldLists.swap(imageLists_);
+    for (auto& peer : peers_) peer->ResolutionChanged();
+    // The controls now hold the new lists; the old ones may go.
+    oldLists.clear();
+}
+
+void FormWindow::StateChanged() {
+    const std::wstring caption = ToWide(form_.Caption());
+    SetWindowTextW(hwnd_, caption.c_str());
+}
+
+WindowPeer* FormWindow::PeerOf(HWND window) const {
+    for (const auto& peer : peers_) {
+        if (peer->Owns(window)) return peer.get();
+    }
+    return nullptr;
+}
+
+bool FormWindow::SetHandCursor(HWND window) const {
+    const WindowPeer* peer = PeerOf(window);
+    if (peer == nullptr || !peer->Model().HandCursor()) return false;
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    return true;
+}
+
+LRESULT CALLBACK FormWindow::Proc(HWND window, UINT message, WPARAM wParam,
+                                  LPARAM lParam) noexcept {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+    try {
+        return self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (tray_ && tray_->HandleMessage(message, wParam, lParam)) return 0;
+    switch (message) {
+        case WM_SIZE:
+            if (!peers_.empty()) Layout();
+            return 0;
+        case WM_DPICHANGED: {
+            ChangeResolution(HIWORD(wParam));
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            Layout();
+            return 0;
+        }
+        case WM_COMMAND:
+            if (WindowPeer* peer = PeerOf(reinterpret_cast<HWND>(lParam))) {
+                peer->OnCommand(HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            }
+            return 0;
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            LRESULT result = 0;
+            if (WindowPeer* peer = PeerOf(header.hwndFrom);
+                peer != nullptr && peer->OnNotify(header, result)) {
+                return result;
+            }
+            break;
+        }
+        case WM_SETCURSOR:
+            if (SetHandCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
+            break;
+        case WM_TIMER:
+            if (wParam == Timer1Id && form_.Timer1.Enabled()) form_.Timer1.Tick();
+            return 0;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_MINIMIZE && OnMinimizeRequested) {
+                OnMinimizeRequested();
+                return 0;
+            }
+            break;
+        case WM_DESTROY:
+            KillTimer(hwnd_, Timer1Id);
+            if (OnDestroyed) OnDestroyed();
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+}  // namespace zubolo

@@ -1,0 +1,69 @@
+#pragma once
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "mainwindow/ZuboloForm.h"
+#include "ui/Layout.h"
+#include "ui/win32/PagePeers.h"
+#include "ui/win32/TrayIconPeer.h"
+#include "ui/win32/WindowPeer.h"
+
+namespace zubolo {
+
+// The real main window: creates a child window for every control of the form, lays them out
+// at the window's resolution, and routes Windows messages to the form's handlers.
+class FormWindow : public PeerHost, public LayoutMetrics, public ControlPeer {
+  public:
+    static constexpr wchar_t ClassName[] = L"TZuboloForm";
+
+    FormWindow(TZuboloForm& form, HWND owner);
+    ~FormWindow() override;
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+    // Turns the hint display on or off after the application-wide switch.
+    void ApplyShowHints();
+    // Called when the window is destroyed; the message loop ends after it.
+    std::function<void()> OnDestroyed;
+    // Called when the user minimizes the window.
+    std::function<void()> OnMinimizeRequested;
+
+    // PeerHost and LayoutMetrics.
+    HFONT Font() const override { return font_.get(); }
+    int Scale(int designPixels) const override;
+    int IconSize() const override { return Scale(16); }
+    HIMAGELIST Images(const ImageList& list) override;
+    void AddHint(HWND tool, const std::u16string& hint) override;
+    Rect ContentArea(const Control& container, const Rect& bounds) const override;
+
+    // The form's caption.
+    void StateChanged() override;
+
+  private:
+    static void RegisterWindowClass();
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreatePeers(Control& parent, HWND hostWindow);
+    std::unique_ptr<WindowPeer> MakePeer(Control& control);
+    void OrderTabStops();
+    void Layout();
+    void ChangeResolution(UINT dpi);
+    WindowPeer* PeerOf(HWND window) const;
+    bool SetHandCursor(HWND window) const;
+
+    TZuboloForm& form_;
+    HWND hwnd_ = nullptr;
+    UINT dpi_ = 96;
+    UniqueFont font_;
+    UniqueIcon smallIcon_;
+    std::map<const ImageList*, UniqueImageList> imageLists_;
+    HWND tooltip_ = nullptr;
+    std::vector<std::unique_ptr<WindowPeer>> peers_;
+    std::map<const Control*, WindowPeer*> peerOf_;
+    std::unique_ptr<TrayIconPeer> tray_;
+};
+
+}  // namespace zubolo

@@ -1,0 +1,43 @@
+#pragma once
+#include <vector>
+
+#include "ui/Controls.h"
+#include "ui/win32/WindowPeer.h"
+
+namespace zubolo {
+
+// A tab sheet is a plain container window over the tab control's page area, shown while it
+// is the active page. It hands its children's notifications up to the form.
+class TabSheetPeer : public WindowPeer {
+  public:
+    TabSheetPeer(TabSheet& model, PeerHost& host) : WindowPeer(model, host), sheet_(model) {}
+    void Create(HWND parent) override;
+    void Apply() override;
+
+    static void RegisterWindowClass();
+
+  private:
+    TabSheet& sheet_;
+};
+
+class PageControlPeer : public WindowPeer {
+  public:
+    PageControlPeer(PageControl& model, PeerHost& host) : WindowPeer(model, host), pages_(model) {}
+    void Create(HWND parent) override;
+    void Apply() override;
+    void ResolutionChanged() override;
+    bool OnNotify(const NMHDR& header, LRESULT& result) override;
+    // The area of the pages inside the tab control's bounds.
+    Rect PageArea(const Rect& bounds) const;
+    // The sheets follow the active page: each is shown or hidden whenever the tabs change.
+    void AddSheet(TabSheetPeer& sheet) { sheets_.push_back(&sheet); }
+
+  private:
+    void ApplyTabs();
+
+    PageControl& pages_;
+    std::vector<TabSheetPeer*> sheets_;
+    std::vector<TabSheet*> shownTabs_;
+};
+
+}  // namespace zubolo
