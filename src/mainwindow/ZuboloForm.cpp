@@ -38,9 +38,10 @@ void MakeButton(Button& button, const ImageList& images, int imageIndex, int ima
 
 }  // namespace
 
-TZuboloForm::TZuboloForm(Application& application)
+TZuboloForm::TZuboloForm(Application& application, FormServices& services)
     : Control(ControlKind::Form, u"ZuboloForm"),
       App(application),
+      Services(services),
       ImageListBin(u"ImageListBin", IDI_IMAGELIST_BIN, IMAGELIST_BIN_COUNT),
       ImageListPage(u"ImageListPage", IDI_IMAGELIST_PAGE, IMAGELIST_PAGE_COUNT),
       ImageList2(u"ImageList2", IDI_IMAGELIST_2, IMAGELIST_2_COUNT),

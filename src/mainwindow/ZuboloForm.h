@@ -1,4 +1,5 @@
 #pragma once
+#include "mainwindow/FormServices.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/Timer.h"
@@ -10,13 +11,14 @@ namespace zubolo {
 // 96 dots per inch. The window system mirrors this tree; handlers read and write it.
 class TZuboloForm : public Control {
   public:
-    explicit TZuboloForm(Application& application);
+    TZuboloForm(Application& application, FormServices& services);
 
     // The first steps of the window's creation: caption and title, the status page in front,
     // the development page out of sight, the settings grid filling its page.
     void FormCreate();
 
     Application& App;
+    FormServices& Services;
 
     static constexpr int DesignWidth = 463;
     static constexpr int DesignHeight = 285;

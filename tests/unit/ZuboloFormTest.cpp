@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "fakes/FakeFormServices.h"
 #include "mainwindow/ZuboloForm.h"
 
 namespace zubolo {
@@ -13,7 +14,8 @@ std::vector<std::u16string> Captions(const std::vector<TabSheet*>& pages) {
 
 TEST(ZuboloForm, CreationShowsFourTabsWithTheStatusPageInFront) {
     Application app;
-    TZuboloForm form(app);
+    FakeFormServices fakes;
+    TZuboloForm form(app, fakes.services);
     EXPECT_EQ(form.PageControl1.ActivePage(), &form.TabSheetFile) << "the page at design";
 
     form.FormCreate();
@@ -30,7 +32,8 @@ TEST(ZuboloForm, CreationShowsFourTabsWithTheStatusPageInFront) {
 
 TEST(ZuboloForm, InitialStatesOfTheControls) {
     Application app;
-    TZuboloForm form(app);
+    FakeFormServices fakes;
+    TZuboloForm form(app, fakes.services);
     EXPECT_FALSE(form.ButtonStart.Enabled()) << "the linkage is on from the start";
     EXPECT_TRUE(form.ButtonStop.Enabled());
     EXPECT_EQ(form.ButtonOpenRb.Images(), &form.ImageListBin);
@@ -50,7 +53,8 @@ TEST(ZuboloForm, InitialStatesOfTheControls) {
 
 TEST(ZuboloForm, SettingACheckBoxFromCodeRunsItsClickOnlyOnChange) {
     Application app;
-    TZuboloForm form(app);
+    FakeFormServices fakes;
+    TZuboloForm form(app, fakes.services);
     int clicks = 0;
     form.CheckBoxStayOnTop.OnClick = [&] { ++clicks; };
     form.CheckBoxStayOnTop.SetChecked(false);
@@ -71,7 +75,8 @@ TEST(RadioGroup, SelectedItemIsKeptInRange) {
 
 TEST(PageControl, OnlyTheUsersChoiceRunsTheChangeHandler) {
     Application app;
-    TZuboloForm form(app);
+    FakeFormServices fakes;
+    TZuboloForm form(app, fakes.services);
     int changes = 0;
     form.PageControl1.OnChange = [&] { ++changes; };
     form.FormCreate();

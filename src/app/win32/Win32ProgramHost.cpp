@@ -28,7 +28,7 @@ void Win32ProgramHost::InitializeApplication() {
 }
 
 void Win32ProgramHost::CreateMainWindow() {
-    form_ = std::make_unique<TZuboloForm>(application_);
+    form_ = std::make_unique<TZuboloForm>(application_, services_);
     formWindow_ = std::make_unique<FormWindow>(*form_, applicationWindow_->Handle());
     applicationWindow_->SetMainWindow(formWindow_->Handle());
     applicationWindow_->OnShowHintsChanged = [this] { formWindow_->ApplyShowHints(); };

@@ -3,6 +3,12 @@
 
 #include "app/ProgramEntry.h"
 #include "mainwindow/ZuboloForm.h"
+#include "platform/win32/Clock.h"
+#include "platform/win32/Locale.h"
+#include "platform/win32/MessageBox.h"
+#include "platform/win32/RecycleBin.h"
+#include "platform/win32/Shell.h"
+#include "platform/win32/TopLevelWindows.h"
 #include "ui/win32/ApplicationWindow.h"
 #include "ui/win32/FormWindow.h"
 
@@ -21,6 +27,13 @@ class Win32ProgramHost : public ProgramHost {
   private:
     Application& application_;
     int showCommand_;
+    Win32Clock clock_;
+    Win32Locale locale_;
+    Win32RecycleBin recycleBin_;
+    Win32TopLevelWindows windows_;
+    Win32MessageBoxes boxes_;
+    Win32Shell shell_;
+    FormServices services_{clock_, locale_, recycleBin_, windows_, boxes_, shell_};
     std::unique_ptr<zubolo::ApplicationWindow> applicationWindow_;
     std::unique_ptr<TZuboloForm> form_;
     std::unique_ptr<FormWindow> formWindow_;

@@ -1,0 +1,22 @@
+#pragma once
+#include "platform/Clock.h"
+#include "platform/Locale.h"
+#include "platform/MessageBox.h"
+#include "platform/RecycleBin.h"
+#include "platform/Shell.h"
+#include "platform/TopLevelWindows.h"
+
+namespace zubolo {
+
+// The outside world as the main window's handlers reach it. The program passes the Win32
+// implementations; the unit tests pass fakes.
+struct FormServices {
+    Clock& clock;
+    Locale& locale;
+    RecycleBin& recycleBin;
+    TopLevelWindows& windows;
+    MessageBoxes& boxes;
+    Shell& shell;
+};
+
+}  // namespace zubolo

@@ -1,0 +1,23 @@
+#pragma once
+#include "fakes/FakeClock.h"
+#include "fakes/FakeLocale.h"
+#include "fakes/FakeMessageBoxes.h"
+#include "fakes/FakeRecycleBin.h"
+#include "fakes/FakeShell.h"
+#include "fakes/FakeTopLevelWindows.h"
+#include "mainwindow/FormServices.h"
+
+namespace zubolo {
+
+// Every fake the main window needs, and the services record that hands them to it.
+struct FakeFormServices {
+    FakeClock clock;
+    FakeLocale locale;
+    FakeRecycleBin recycleBin;
+    FakeTopLevelWindows windows;
+    FakeMessageBoxes boxes;
+    FakeShell shell;
+    FormServices services{clock, locale, recycleBin, windows, boxes, shell};
+};
+
+}  // namespace zubolo
