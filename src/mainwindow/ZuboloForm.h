@@ -20,6 +20,10 @@ class TZuboloForm : public Control {
     Application& App;
     FormServices& Services;
 
+    // The real window's handle, once the window system has made it; 0 before.
+    WindowHandle Handle() const { return handle_; }
+    void SetHandle(WindowHandle handle) { handle_ = handle; }
+
     static constexpr int DesignWidth = 463;
     static constexpr int DesignHeight = 285;
     static constexpr int DesignLeft = 398;
@@ -91,6 +95,8 @@ class TZuboloForm : public Control {
     TrayIcon TrayIcon1;
 
   private:
+    WindowHandle handle_ = 0;
+
     void BuildStatusBar();
     void BuildPageControl();
     void BuildFilePage();

@@ -50,6 +50,7 @@ FormWindow::FormWindow(TZuboloForm& form, HWND owner) : form_(form) {
                             WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, design.left, design.top,
                             design.Width(), design.Height(), owner, nullptr,
                             GetModuleHandleW(nullptr), this);
+    form_.SetHandle(reinterpret_cast<WindowHandle>(hwnd_));
     dpi_ = GetDpiForWindow(hwnd_);
     if (dpi_ != 96) {
         SetWindowPos(hwnd_, nullptr, 0, 0, Scale(design.Width()), Scale(design.Height()),
