@@ -1,6 +1,5 @@
 #include "mainwindow/ZuboloForm.h"
 
-#include "mainwindow/AppTexts.h"
 #include "resource.h"
 
 namespace zubolo {
@@ -237,17 +236,6 @@ void TZuboloForm::BuildDevelopPage() {
     Memo1.SetAlign(Align::Client);
     Memo1.SetCaption(u"Memo1");
     Memo1.SetTabStop(false);
-}
-
-void TZuboloForm::FormCreate() {
-    App.SetTitle(std::u16string(AppDisplayName));
-    SetCaption(std::u16string(AppDisplayName));
-    PageControl1.SetActivePage(TabSheetStatus);
-    TabSheetDevelop.SetTabVisible(false);
-    TabSheetDevelop.SetVisible(false);
-    Memo1.SetVisible(false);
-    GridPanel5.SetAlign(Align::Client);
-    GridPanel5.SetMargins(PageMargins);
 }
 
 }  // namespace zubolo

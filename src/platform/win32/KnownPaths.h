@@ -1,0 +1,13 @@
+#pragma once
+#include "platform/KnownPaths.h"
+
+namespace zubolo {
+
+// The application-data folder from SHGetFolderPathW, the program from GetModuleFileNameW.
+class Win32KnownPaths final : public KnownPaths {
+  public:
+    std::u16string RoamingAppDataFolder() const override;
+    std::u16string ProgramFilePath() const override;
+};
+
+}  // namespace zubolo
