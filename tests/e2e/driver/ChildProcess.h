@@ -1,0 +1,34 @@
+#pragma once
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zubolo::e2e {
+
+// A program started by the driver. A process still running when this object goes (a case
+// failed half-way) is terminated, so no case leaves a program behind for the next one.
+class ChildProcess {
+  public:
+    // showCommand, when given, reaches the program as STARTUPINFO.wShowWindow.
+    explicit ChildProcess(const std::wstring& path, std::optional<WORD> showCommand = {});
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    DWORD Id() const { return info_.dwProcessId; }
+    bool HasExited() const;
+    // Waits for the end of the process and returns its exit code.
+    DWORD WaitForExitCode(std::chrono::milliseconds limit);
+
+  private:
+    PROCESS_INFORMATION info_{};
+};
+
+// Terminates every running process whose program file has that name (left over from an
+// interrupted run); returns how many there were.
+int EndProcessesNamed(std::wstring_view fileName);
+
+}  // namespace zubolo::e2e

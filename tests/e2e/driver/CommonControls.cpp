@@ -1,0 +1,83 @@
+#include "CommonControls.h"
+
+#include <commctrl.h>
+
+#include "RemoteBuffer.h"
+
+namespace zubolo::e2e {
+
+namespace {
+
+constexpr std::size_t kTextChars = 512;
+
+// A structure followed by a text buffer in the control's process; the structure's text pointer
+// is aimed at that buffer before the structure is written.
+template <class Structure>
+class RemoteItem {
+  public:
+    explicit RemoteItem(HWND control)
+        : buffer_(control, sizeof(Structure) + kTextChars * sizeof(wchar_t)) {}
+
+    LPARAM Send(HWND control, UINT message, WPARAM wParam, Structure item) {
+        item.pszText = reinterpret_cast<LPWSTR>(buffer_.Address(sizeof(Structure)));
+        item.cchTextMax = static_cast<int>(kTextChars);
+        const wchar_t empty = L'\0';
+        buffer_.Write(sizeof(Structure), &empty, sizeof empty);
+        buffer_.Write(0, &item, sizeof item);
+        return SendMessageW(control, message, wParam, buffer_.Address());
+    }
+
+    std::wstring Text() const { return buffer_.ReadText(sizeof(Structure), kTextChars); }
+
+  private:
+    RemoteBuffer buffer_;
+};
+
+}  // namespace
+
+std::vector<std::wstring> StatusBarTexts(HWND statusBar) {
+    const auto parts = static_cast<int>(SendMessageW(statusBar, SB_GETPARTS, 0, 0));
+    RemoteBuffer buffer(statusBar, kTextChars * sizeof(wchar_t));
+    std::vector<std::wstring> texts;
+    for (int part = 0; part < parts; ++part) {
+        const wchar_t empty = L'\0';
+        buffer.Write(0, &empty, sizeof empty);
+        // SB_GETTEXTW has no buffer size; a part longer than the buffer cannot occur in the
+        // program's texts, and SB_GETTEXTLENGTHW guards against it anyway.
+        const auto length = LOWORD(SendMessageW(statusBar, SB_GETTEXTLENGTHW, part, 0));
+        if (length >= kTextChars) {
+            texts.push_back(L"<part text of " + std::to_wstring(length) + L" characters>");
+            continue;
+        }
+        SendMessageW(statusBar, SB_GETTEXTW, part, buffer.Address());
+        texts.push_back(buffer.ReadText(0, kTextChars));
+    }
+    return texts;
+}
+
+std::vector<std::wstring> TabTexts(HWND tabControl) {
+    const auto count = static_cast<int>(SendMessageW(tabControl, TCM_GETITEMCOUNT, 0, 0));
+    RemoteItem<TCITEMW> item(tabControl);
+    std::vector<std::wstring> texts;
+    for (int index = 0; index < count; ++index) {
+        TCITEMW query{};
+        query.mask = TCIF_TEXT;
+        item.Send(tabControl, TCM_GETITEMW, index, query);
+        texts.push_back(item.Text());
+    }
+    return texts;
+}
+
+std::vector<std::wstring> ListViewColumnTexts(HWND listView) {
+    RemoteItem<LVCOLUMNW> column(listView);
+    std::vector<std::wstring> texts;
+    for (int index = 0;; ++index) {
+        LVCOLUMNW query{};
+        query.mask = LVCF_TEXT;
+        if (!column.Send(listView, LVM_GETCOLUMNW, index, query)) break;
+        texts.push_back(column.Text());
+    }
+    return texts;
+}
+
+}  // namespace zubolo::e2e

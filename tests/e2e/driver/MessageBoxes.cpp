@@ -1,0 +1,55 @@
+#include "MessageBoxes.h"
+
+#include "Polling.h"
+#include "WindowQueries.h"
+
+namespace zubolo::e2e {
+
+namespace {
+
+constexpr wchar_t kDialogClass[] = L"#32770";
+constexpr int kMessageTextId = 0xFFFF;
+
+}  // namespace
+
+HWND FindMessageBox(DWORD processId) {
+    for (HWND window : TopLevelWindowsOf(processId)) {
+        if (IsWindowVisible(window) && ClassNameOf(window) == kDialogClass) return window;
+    }
+    return nullptr;
+}
+
+HWND WaitForMessageBox(DWORD processId) {
+    return WaitFor(L"a message box of process " + std::to_wstring(processId),
+                   [&] { return FindMessageBox(processId); });
+}
+
+std::wstring MessageBoxText(HWND box) {
+    return WindowText(GetDlgItem(box, kMessageTextId));
+}
+
+bool MessageBoxShowsIcon(HWND box) {
+    for (HWND control : DescendantsOfClass(box, L"Static")) {
+        const auto style = GetWindowLongW(control, GWL_STYLE);
+        if ((style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(control) &&
+            SendMessageW(control, STM_GETICON, 0, 0) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void PressMessageBoxButton(HWND box, int buttonId) {
+    HWND button = GetDlgItem(box, buttonId);
+    Expect(button != nullptr,
+           L"the message box to have the button with id " + std::to_wstring(buttonId));
+    Expect(IsWindowEnabled(button) != FALSE,
+           L"the message box button " + Quoted(WindowText(button)) + L" to be enabled");
+    DWORD_PTR result = 0;
+    constexpr UINT kTimeoutMs = 5000;
+    if (!SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, kTimeoutMs, &result)) {
+        Fail(L"the message box did not take the click on " + Quoted(WindowText(button)));
+    }
+}
+
+}  // namespace zubolo::e2e

@@ -1,0 +1,17 @@
+#include "Polling.h"
+
+#include <windows.h>
+
+namespace zubolo::e2e {
+
+void PauseBetweenProbes() {
+    constexpr DWORD kIntervalMs = 25;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kIntervalMs, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace zubolo::e2e

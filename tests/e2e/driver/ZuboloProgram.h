@@ -1,0 +1,31 @@
+#pragma once
+#include <windows.h>
+
+#include "ChildProcess.h"
+
+namespace zubolo::e2e {
+
+// What the driver relies on from Zubolo.exe.
+inline constexpr wchar_t kMainWindowClass[] = L"TZuboloForm";
+inline constexpr wchar_t kApplicationWindowClass[] = L"ZuboloApplication";
+inline constexpr wchar_t kAppDisplayName[] = L"ずぼろ";
+// The first instance marks its application window with this property while it runs.
+inline constexpr wchar_t kInstanceMarkerName[] = L"Zubolo";
+inline constexpr INT_PTR kInstanceMarkerValue = 20221230;
+
+struct ZuboloWindows {
+    HWND application = nullptr;
+    HWND main = nullptr;
+};
+
+// Waits until the process runs as the first instance: its application window carries the
+// marker and its main window exists. Fails at once, with what was seen, when the process shows a
+// message box or ends instead.
+ZuboloWindows WaitForFirstInstance(const ChildProcess& process);
+// The same, and also waits for the main window to be visible.
+ZuboloWindows WaitForVisibleMainWindow(const ChildProcess& process);
+
+// Closes the program as a user would (WM_CLOSE to the main window) and expects exit code 0.
+void CloseZubolo(ChildProcess& process, const ZuboloWindows& windows);
+
+}  // namespace zubolo::e2e
