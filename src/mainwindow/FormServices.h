@@ -1,10 +1,14 @@
 #pragma once
 #include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/KnownPaths.h"
 #include "platform/Locale.h"
 #include "platform/MessageBox.h"
 #include "platform/RecycleBin.h"
 #include "platform/Shell.h"
+#include "platform/TextCodec.h"
 #include "platform/TopLevelWindows.h"
+#include "platform/WindowFrame.h"
 
 namespace zubolo {
 
@@ -17,6 +21,10 @@ struct FormServices {
     TopLevelWindows& windows;
     MessageBoxes& boxes;
     Shell& shell;
+    WindowFrame& frame;
+    FileSystem& files;
+    const TextCodec& ansiCodePage;
+    const KnownPaths& paths;
 };
 
 }  // namespace zubolo

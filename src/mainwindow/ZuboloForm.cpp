@@ -51,6 +51,8 @@ TZuboloForm::TZuboloForm(Application& application, FormServices& services)
     // The status bar claims the bottom edge before the page control fills the rest.
     BuildStatusBar();
     BuildPageControl();
+    BuildPopupMenus();
+    BindCommands();
 }
 
 void TZuboloForm::BuildStatusBar() {

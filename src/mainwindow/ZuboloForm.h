@@ -1,7 +1,14 @@
 #pragma once
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "mainwindow/CommandMap.h"
 #include "mainwindow/FormServices.h"
+#include "monitor/MonitorState.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
+#include "ui/Menu.h"
 #include "ui/Timer.h"
 #include "ui/TrayIcon.h"
 
@@ -13,8 +20,9 @@ class TZuboloForm : public Control {
   public:
     TZuboloForm(Application& application, FormServices& services);
 
-    // The first steps of the window's creation: caption and title, the status page in front,
-    // the development page out of sight, the settings grid filling its page.
+    // The creation sequence: title and caption, the first tick, the placement and modes of the
+    // settings file, hints, the status page in front, the drop target, the development page out
+    // of sight. The window is still hidden while it runs.
     void FormCreate();
 
     Application& App;
@@ -93,6 +101,192 @@ class TZuboloForm : public Control {
 
     Timer Timer1{1000};
     TrayIcon TrayIcon1;
+
+    // --- Recycle Bin monitor (handlers defined in monitor/RecycleBinMonitor.cpp) ---
+    // The one-second tick: the clock in status panel 0 and, while the linkage is on, the
+    // Recycle Bin reading in panel 1, the application title and the tray hint.
+    void Timer1Timer();
+    // Switches the linkage on and makes the next reading count as a change.
+    void ButtonStartClick();
+    // Switches the linkage off: the drive table and panel 1 empty, the linked Explorer window
+    // gets its usual caption back (defined in monitor/ExplorerLinkage.cpp).
+    void ButtonStopClick();
+    // The open-recycle-bin buttons show the empty or the full bin.
+    void SetBinButtonImages(bool full);
+    // The linkage is on while ButtonStart is disabled and ButtonStop enabled.
+    bool LinkageOn() const;
+    // Item count and total size last shown in status panel 1.
+    std::uint64_t PrevCount = 0;
+    std::uint64_t PrevSize = 0;
+    MonitorState Monitor;
+    // --- end of Recycle Bin monitor ---
+
+    // --- Lifecycle (defined in mainwindow/FormLifecycle.cpp and FormSettings.cpp) ---
+    // Every request to close the window runs this; CanClose set to false keeps the window open.
+    void FormCloseQuery(bool& CanClose);
+    // A request to close the window: true when FormCloseQuery lets it close.
+    bool CloseQuery();
+    // The system asks before logoff or shutdown; true lets them go on.
+    bool WMQueryEndSession();
+    // The window has just been shown (true) or hidden (false).
+    void CMShowingChanged(bool showing);
+    // The application's message hook: sees every queued message before it is dispatched and
+    // returns true when it handled it.
+    bool AppMessage(const QueuedMessage& message);
+    void CheckBoxStayOnTopClick();
+    void CheckBoxShowHintClick();
+    // The moment the window was created.
+    LocalDateTime AppStartTime1;
+    // True only while the close request comes from the system's logoff or shutdown query.
+    bool FQueryEndSession = false;
+    // Outer height of the detailed view, kept while the compact view is shown.
+    std::int32_t OriginHeight1 = 0;
+    // Seeded from the clock at creation; the About box draws its colours from it.
+    std::mt19937 Random;
+    // --- end of lifecycle ---
+
+    // --- Popup menus and command map (items in mainwindow/PopupMenus.cpp, bindings in
+    // mainwindow/CommandMap.cpp, menu marks in mainwindow/MenuCommands.cpp, handlers whose work is
+    // still to be written in mainwindow/HandlersToBuild.cpp) ---
+    // The tray icon's menu; also the window's context menu, with its automatic popup off.
+    PopupMenu PopupMenu1{u"PopupMenu1"};
+    MenuItem PmTrayIcon1{u"PmTrayIcon1"};
+    MenuItem Pm1Restore{u"Pm1Restore"};
+    MenuItem Pm1OpenRb{u"Pm1OpenRb"};
+    MenuItem Pm1Close{u"Pm1Close"};
+    // The drive list's menu.
+    PopupMenu PopupMenu2{u"PopupMenu2"};
+    MenuItem ListView2{u"ListView2"};
+    MenuItem pm2Explorer{u"pm2Explorer"};
+    MenuItem pm2OpenPC1{u"pm2OpenPC1"};
+    MenuItem pm2OpenDeskTop{u"pm2OpenDeskTop"};
+    MenuItem pm2OpenHome{u"pm2OpenHome"};
+    MenuItem pm2OpenUser{u"pm2OpenUser"};
+    MenuItem N12{u"N12"};
+    MenuItem pm2OpenCPanel{u"pm2OpenCPanel"};
+    MenuItem pm2OpenRb{u"pm2OpenRb"};
+    MenuItem N13{u"N13"};
+    MenuItem pm2TaskMgr{u"pm2TaskMgr"};
+    MenuItem N11{u"N11"};
+    MenuItem pm2OpenDrive{u"pm2OpenDrive"};
+    MenuItem Pm2ShowDriveProperties{u"Pm2ShowDriveProperties"};
+    MenuItem Pm2ShowDriveBinProperties{u"Pm2ShowDriveBinProperties"};
+    MenuItem N1{u"N1"};
+    MenuItem pm2AdjustColWidth{u"pm2AdjustColWidth"};
+    MenuItem Pm2UpdateListView{u"Pm2UpdateListView"};
+    // The tab control's menu.
+    PopupMenu PopupMenu3{u"PopupMenu3"};
+    MenuItem PageControl2{u"PageControl2"};
+    MenuItem Pm3File{u"Pm3File"};
+    MenuItem Pm3Start{u"Pm3Start"};
+    MenuItem Pm3Stop{u"Pm3Stop"};
+    MenuItem Pm3OpenRb2{u"Pm3OpenRb2"};
+    MenuItem N2{u"N2"};
+    MenuItem Pm3DeskTopRb{u"Pm3DeskTopRb"};
+    MenuItem Pm3PropertiesRb{u"Pm3PropertiesRb"};
+    MenuItem Pm3AddRb{u"Pm3AddRb"};
+    MenuItem Pm3StatusRb{u"Pm3StatusRb"};
+    MenuItem Pm3StatusSpread{u"Pm3StatusSpread"};
+    MenuItem Pm3StatusShrink{u"Pm3StatusShrink"};
+    MenuItem N6{u"N6"};
+    MenuItem pm3AdjustColWidth1{u"pm3AdjustColWidth1"};
+    MenuItem N10{u"N10"};
+    MenuItem pm3OpenRb{u"pm3OpenRb"};
+    MenuItem Pm3Settings{u"Pm3Settings"};
+    MenuItem Pm3DeskTop{u"Pm3DeskTop"};
+    MenuItem Pm3StartMenu{u"Pm3StartMenu"};
+    MenuItem Pm3StartUp{u"Pm3StartUp"};
+    MenuItem N3{u"N3"};
+    MenuItem Pm3DDReject{u"Pm3DDReject"};
+    MenuItem Pm3DDAccept{u"Pm3DDAccept"};
+    MenuItem Pm3DDEachTime{u"Pm3DDEachTime"};
+    MenuItem N8{u"N8"};
+    MenuItem Pm3StayOnTop{u"Pm3StayOnTop"};
+    MenuItem pm3AdjustColWidth2{u"pm3AdjustColWidth2"};
+    MenuItem N5{u"N5"};
+    MenuItem Pm3TaskBar{u"Pm3TaskBar"};
+    MenuItem Pm3TaskTray{u"Pm3TaskTray"};
+    MenuItem N4{u"N4"};
+    MenuItem Pm3CloseQuery{u"Pm3CloseQuery"};
+    MenuItem Pm3SaveStatus{u"Pm3SaveStatus"};
+    MenuItem Pm3Help{u"Pm3Help"};
+    MenuItem Pm3ShowHelp{u"Pm3ShowHelp"};
+    MenuItem Pm3About{u"Pm3About"};
+    MenuItem N9{u"N9"};
+    MenuItem Pm3Properties{u"Pm3Properties"};
+    MenuItem Pm3Donation{u"Pm3Donation"};
+    MenuItem Pm3HomeSite{u"Pm3HomeSite"};
+    MenuItem N7{u"N7"};
+    MenuItem Pm3Close{u"Pm3Close"};
+    // The status bar's menu.
+    PopupMenu PopupMenu4{u"PopupMenu4"};
+    MenuItem StatusBar2{u"StatusBar2"};
+    MenuItem Pm4Spread{u"Pm4Spread"};
+    MenuItem Pm4Shrink{u"Pm4Shrink"};
+
+    // Fills the four menus and tells each control which menu a right click on it opens.
+    void BuildPopupMenus();
+    // Every command that controls and menu items run, with the event slots that run it. The
+    // drive list's column click and sort comparison pass values and are bound beside it.
+    std::vector<CommandBinding> CommandMap();
+    void BindCommands();
+    // Asks the window to close as its close box does, so that the close query decides. Set by the
+    // window system.
+    Handler RequestClose;
+    // The compact view: the client area is exactly as tall as the status bar.
+    bool CompactView() const;
+
+    void Pm1CloseClick();
+    void PopupMenu1Popup();
+    void PopupMenu3Popup();
+    void PopupMenu4Popup();
+    void Pm3StatusShrinkClick();
+    void Pm3DDRejectClick();
+    void Pm3DDAcceptClick();
+    void Pm3DDEachTimeClick();
+    void Pm3StayOnTopClick();
+    void Pm3TaskBarClick();
+    void Pm3TaskTrayClick();
+    void Pm3CloseQueryClick();
+    void Pm3SaveStatusClick();
+
+    // Bound, with their work still to be written (docs/ARCHITECTURE.md lists them).
+    void ButtonOpenRbClick();
+    void ListView1ColumnClick(int column);
+    int ListView1Compare(const ListItem& item1, const ListItem& item2);
+    void PageControl1Change();
+    void PopupMenu2Popup();
+    void pm2OpenDriveClick();
+    void Pm2ShowDrivePropertiesClick();
+    void Pm2ShowDriveBinPropertiesClick();
+    void pm2AdjustColWidthClick();
+    void Pm2UpdateListViewClick();
+    void pm3AdjustColWidth2Click();
+    void ButtonDeskTopRbClick();
+    void ButtonShowPropertiesRbClick();
+    void ButtonPropertiesClick();
+    void pm2OpenPC1Click();
+    void pm2OpenDeskTopClick();
+    void pm2OpenHomeClick();
+    void pm2OpenUserClick();
+    void pm2OpenCPanelClick();
+    void pm2TaskMgrClick();
+    void ButtonDeskTopClick();
+    void ButtonStartMenuClick();
+    void ButtonStartUpClick();
+    void ButtonAddRbClick();
+    void StatusBar1Click();
+    void PageControl1Resize();
+    void GridPanel2Resize();
+    void Pm1RestoreClick();
+    void Pm3StatusSpreadClick();
+    void Pm4SpreadClick();
+    void Pm4ShrinkClick();
+    void ButtonHelpClick();
+    void ButtonDonationClick();
+    void ButtonHomeSiteClick();
+    void ButtonAboutClick();
+    // --- end of popup menus and command map ---
 
   private:
     WindowHandle handle_ = 0;

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "common/NumberPattern.h"
+#include "platform/DateTimeNames.h"
 
 namespace zubolo {
 
@@ -17,6 +18,8 @@ class Locale {
     // Format pictures such as "yyyy/MM/dd" and "H:mm:ss".
     virtual std::u16string ShortDateFormat() const = 0;
     virtual std::u16string LongTimeFormat() const = 0;
+    // The names that date and time pictures ask for.
+    virtual DateTimeNames DateTimeWords() const = 0;
 };
 
 inline NumberSeparators UserNumberSeparators(const Locale& locale) {

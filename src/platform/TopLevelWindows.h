@@ -27,6 +27,14 @@ class TopLevelWindows {
     virtual bool IsIconic(WindowHandle window) = 0;
     virtual void Show(WindowHandle window, int showCommand) = 0;
     virtual void SetForeground(WindowHandle window) = 0;
+    // The window the user works in; 0 when there is none.
+    virtual WindowHandle Foreground() = 0;
+
+    // The window's small icon (WM_GETICON, ICON_SMALL); 0 when it has none, for window 0 and for
+    // a window that no longer exists. A window of another process is asked and waited for.
+    virtual IconHandle SmallIcon(WindowHandle window) = 0;
+    // Sets the caption of a window, also one of another process; failures are ignored.
+    virtual void SetText(WindowHandle window, std::u16string_view text) = 0;
 };
 
 }  // namespace zubolo

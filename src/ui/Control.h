@@ -8,6 +8,8 @@
 
 namespace zubolo {
 
+class PopupMenu;
+
 enum class ControlKind {
     Form,
     PageControl,
@@ -89,6 +91,10 @@ class Control {
     const std::vector<Control*>& Children() const { return children_; }
     void Add(Control& child);
 
+    // The menu a right click on the control opens; null: the click goes to its parent.
+    PopupMenu* ContextMenu() const { return contextMenu_; }
+    void SetContextMenu(PopupMenu* menu) { contextMenu_ = menu; }
+
     void AttachPeer(ControlPeer* peer) { peer_ = peer; }
 
   protected:
@@ -111,6 +117,7 @@ class Control {
     Rect bounds_;
     Control* parent_ = nullptr;
     std::vector<Control*> children_;
+    PopupMenu* contextMenu_ = nullptr;
     ControlPeer* peer_ = nullptr;
 };
 

@@ -173,6 +173,12 @@ class ListView : public Control {
     const ImageList* SmallImages() const { return smallImages_; }
     void SetSmallImages(const ImageList* images) { smallImages_ = images; }
 
+    // A click on the header of the column at this position.
+    std::function<void(int column)> OnColumnClick;
+    // Orders two rows when the list is sorted: negative, zero or positive.
+    std::function<int(const ListItem&, const ListItem&)> OnCompare;
+    Handler OnDblClick;
+
   private:
     std::vector<ListColumn> columns_;
     std::vector<ListItem> items_;

@@ -6,6 +6,8 @@
 
 namespace zubolo {
 
+class PopupMenu;
+
 // The program's icon in the notification area.
 class TrayIcon {
   public:
@@ -16,6 +18,10 @@ class TrayIcon {
 
     void AttachPeer(ControlPeer* peer) { peer_ = peer; }
 
+    // The menu a right click on the icon opens, whether or not its automatic popup is on.
+    PopupMenu* ContextMenu() const { return contextMenu_; }
+    void SetContextMenu(PopupMenu* menu) { contextMenu_ = menu; }
+
     Handler OnClick;
 
   private:
@@ -25,6 +31,7 @@ class TrayIcon {
 
     bool visible_ = false;
     std::u16string hint_;
+    PopupMenu* contextMenu_ = nullptr;
     ControlPeer* peer_ = nullptr;
 };
 

@@ -1,10 +1,14 @@
 #pragma once
 #include "fakes/FakeClock.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeKnownPaths.h"
 #include "fakes/FakeLocale.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeRecycleBin.h"
 #include "fakes/FakeShell.h"
+#include "fakes/FakeTextCodec.h"
 #include "fakes/FakeTopLevelWindows.h"
+#include "fakes/FakeWindowFrame.h"
 #include "mainwindow/FormServices.h"
 
 namespace zubolo {
@@ -17,7 +21,12 @@ struct FakeFormServices {
     FakeTopLevelWindows windows;
     FakeMessageBoxes boxes;
     FakeShell shell;
-    FormServices services{clock, locale, recycleBin, windows, boxes, shell};
+    FakeWindowFrame frame;
+    FakeFileSystem files;
+    FakeTextCodec ansiCodePage;
+    FakeKnownPaths paths;
+    FormServices services{clock, locale, recycleBin, windows,      boxes,
+                          shell, frame,  files,      ansiCodePage, paths};
 };
 
 }  // namespace zubolo

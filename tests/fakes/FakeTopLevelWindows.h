@@ -17,6 +17,8 @@ class FakeTopLevelWindows : public TopLevelWindows {
     std::set<WindowHandle> iconic;
     std::vector<std::string> calls;
     std::vector<WindowHandle> visited;
+    WindowHandle foreground = 0;
+    std::map<WindowHandle, IconHandle> smallIcons;  // a window not listed has no small icon
 
     bool Enumerate(const std::function<bool(WindowHandle)>& visit) override {
         calls.push_back("Enumerate");
@@ -45,6 +47,15 @@ class FakeTopLevelWindows : public TopLevelWindows {
     void SetForeground(WindowHandle window) override {
         calls.push_back("SetForeground " + std::to_string(window));
     }
+    WindowHandle Foreground() override { return foreground; }
+    IconHandle SmallIcon(WindowHandle window) override {
+        const auto found = smallIcons.find(window);
+        return found == smallIcons.end() ? 0 : found->second;
+    }
+    void SetText(WindowHandle window, std::u16string_view text) override {
+        texts[window] = std::u16string(text);
+    }
+    std::map<WindowHandle, std::u16string> texts;  // captions written by SetText
 };
 
 }  // namespace zubolo

@@ -38,7 +38,7 @@ void Win32ProgramHost::CreateMainWindow() {
 }
 
 void Win32ProgramHost::RunMessageLoop() {
-    applicationWindow_->Run(showCommand_);
+    applicationWindow_->Run(frame_.ShowCommandAtStart(formWindow_->Handle(), showCommand_));
 }
 
 }  // namespace zubolo

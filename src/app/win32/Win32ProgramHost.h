@@ -4,11 +4,15 @@
 #include "app/ProgramEntry.h"
 #include "mainwindow/ZuboloForm.h"
 #include "platform/win32/Clock.h"
+#include "platform/win32/FileSystem.h"
+#include "platform/win32/KnownPaths.h"
 #include "platform/win32/Locale.h"
 #include "platform/win32/MessageBox.h"
 #include "platform/win32/RecycleBin.h"
 #include "platform/win32/Shell.h"
+#include "platform/win32/TextCodec.h"
 #include "platform/win32/TopLevelWindows.h"
+#include "platform/win32/WindowFrame.h"
 #include "ui/win32/ApplicationWindow.h"
 #include "ui/win32/FormWindow.h"
 
@@ -33,7 +37,12 @@ class Win32ProgramHost : public ProgramHost {
     Win32TopLevelWindows windows_;
     Win32MessageBoxes boxes_;
     Win32Shell shell_;
-    FormServices services_{clock_, locale_, recycleBin_, windows_, boxes_, shell_};
+    Win32WindowFrame frame_;
+    Win32FileSystem files_;
+    Win32TextCodec ansiCodePage_;
+    Win32KnownPaths paths_;
+    FormServices services_{clock_, locale_, recycleBin_, windows_,      boxes_,
+                           shell_, frame_,  files_,      ansiCodePage_, paths_};
     std::unique_ptr<zubolo::ApplicationWindow> applicationWindow_;
     std::unique_ptr<TZuboloForm> form_;
     std::unique_ptr<FormWindow> formWindow_;

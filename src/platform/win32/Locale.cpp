@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <iterator>
+
 #include "platform/win32/WideText.h"
 
 namespace zubolo {
@@ -18,6 +20,15 @@ std::u16string ReadLocaleText(LCTYPE type, std::u16string_view fallback) {
     if (written <= 0) return std::u16string(fallback);
     text.resize(static_cast<std::size_t>(written - 1));  // without the terminating NUL
     return FromWide(text);
+}
+
+// The Gregorian calendar's era name ("A.D." in English); empty when the system has none.
+std::u16string ReadEraName() {
+    wchar_t era[80] = {};
+    const int written =
+        GetCalendarInfoEx(LOCALE_NAME_USER_DEFAULT, CAL_GREGORIAN, nullptr, CAL_SERASTRING, era,
+                          static_cast<int>(std::size(era)), nullptr);
+    return written > 0 ? FromWide(era) : std::u16string();
 }
 
 }  // namespace
@@ -44,6 +55,25 @@ std::u16string Win32Locale::ShortDateFormat() const {
 
 std::u16string Win32Locale::LongTimeFormat() const {
     return ReadLocaleText(LOCALE_STIMEFORMAT, u"HH:mm:ss");
+}
+
+DateTimeNames Win32Locale::DateTimeWords() const {
+    DateTimeNames names;
+    // The system counts days from Monday (LOCALE_SDAYNAME1); the names run from Sunday.
+    for (int day = 0; day < 7; ++day) {
+        const std::size_t index = static_cast<std::size_t>((day + 1) % 7);
+        names.dayNames[index] = ReadLocaleText(LOCALE_SDAYNAME1 + day, u"");
+        names.abbreviatedDayNames[index] = ReadLocaleText(LOCALE_SABBREVDAYNAME1 + day, u"");
+    }
+    for (int month = 0; month < 12; ++month) {
+        const std::size_t index = static_cast<std::size_t>(month);
+        names.monthNames[index] = ReadLocaleText(LOCALE_SMONTHNAME1 + month, u"");
+        names.abbreviatedMonthNames[index] = ReadLocaleText(LOCALE_SABBREVMONTHNAME1 + month, u"");
+    }
+    names.amDesignator = ReadLocaleText(LOCALE_S1159, u"");
+    names.pmDesignator = ReadLocaleText(LOCALE_S2359, u"");
+    names.eraName = ReadEraName();
+    return names;
 }
 
 }  // namespace zubolo

@@ -12,6 +12,7 @@ class Win32Locale final : public Locale {
     std::u16string TimeSeparator() const override;
     std::u16string ShortDateFormat() const override;
     std::u16string LongTimeFormat() const override;
+    DateTimeNames DateTimeWords() const override;
 };
 
 }  // namespace zubolo

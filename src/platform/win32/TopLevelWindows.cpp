@@ -50,4 +50,17 @@ void Win32TopLevelWindows::SetForeground(WindowHandle window) {
     SetForegroundWindow(ToHwnd(window));
 }
 
+WindowHandle Win32TopLevelWindows::Foreground() {
+    return FromHwnd(GetForegroundWindow());
+}
+
+IconHandle Win32TopLevelWindows::SmallIcon(WindowHandle window) {
+    if (window == 0) return 0;
+    return static_cast<IconHandle>(SendMessageW(ToHwnd(window), WM_GETICON, ICON_SMALL, 0));
+}
+
+void Win32TopLevelWindows::SetText(WindowHandle window, std::u16string_view text) {
+    SetWindowTextW(ToHwnd(window), ToWide(text).c_str());
+}
+
 }  // namespace zubolo

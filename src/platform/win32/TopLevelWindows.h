@@ -12,6 +12,9 @@ class Win32TopLevelWindows : public TopLevelWindows {
     bool IsIconic(WindowHandle window) override;
     void Show(WindowHandle window, int showCommand) override;
     void SetForeground(WindowHandle window) override;
+    WindowHandle Foreground() override;
+    IconHandle SmallIcon(WindowHandle window) override;
+    void SetText(WindowHandle window, std::u16string_view text) override;
 };
 
 }  // namespace zubolo

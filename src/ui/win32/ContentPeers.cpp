@@ -83,6 +83,21 @@ void ListViewPeer::ResolutionChanged() {
     ApplyColumns();
 }
 
+bool ListViewPeer::OnNotify(const NMHDR& header, LRESULT&) {
+    switch (header.code) {
+        case LVN_COLUMNCLICK:
+            if (list_.OnColumnClick) {
+                list_.OnColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
+            }
+            return true;
+        case NM_DBLCLK:
+            Fire(list_.OnDblClick);
+            return true;
+        default:
+            return false;
+    }
+}
+
 void StatusBarPeer::Create(HWND parent) {
     model_.SetTabStop(false);
     MakeWindow(parent, STATUSCLASSNAMEW, CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER);
@@ -97,6 +112,8 @@ void StatusBarPeer::Apply() {
         edge += host_.Scale(panel.width);
         edges.push_back(edge);
     }
+    // The last panel runs to the right edge, so that its centred text stays in sight.
+    if (!edges.empty()) edges.back() = -1;
     SendMessageW(hwnd_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
     for (size_t i = 0; i < status_.Panels().size(); ++i) {
         const StatusPanel& panel = status_.Panels()[i];

@@ -12,6 +12,7 @@ class ListViewPeer : public WindowPeer {
     void Create(HWND parent) override;
     void Apply() override;
     void ResolutionChanged() override;
+    bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
   private:
     void ApplyColumns();

@@ -1,9 +1,12 @@
 #include "ui/win32/FormWindow.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "platform/win32/WideText.h"
 #include "resource.h"
+#include "ui/ContextMenus.h"
 #include "ui/win32/ButtonPeers.h"
 #include "ui/win32/ContentPeers.h"
 #include "ui/win32/ImageLists.h"
@@ -70,12 +73,17 @@ FormWindow::FormWindow(TZuboloForm& form, HWND owner) : form_(form) {
     OrderTabStops();
     form_.AttachPeer(this);
     tray_ = std::make_unique<TrayIconPeer>(form_.TrayIcon1, hwnd_, smallIcon_.get());
+    tray_->OnContextMenu = [this](POINT at) {
+        if (PopupMenu* menu = form_.TrayIcon1.ContextMenu()) ShowPopupMenu(*menu, at);
+    };
+    form_.RequestClose = [this] { PostMessageW(hwnd_, WM_CLOSE, 0, 0); };
     ApplyShowHints();
     Layout();
     SetTimer(hwnd_, Timer1Id, static_cast<UINT>(form_.Timer1.IntervalMs()), nullptr);
 }
 
 FormWindow::~FormWindow() {
+    form_.RequestClose = nullptr;
     form_.AttachPeer(nullptr);
     tray_.reset();
     peers_.clear();
@@ -228,6 +236,7 @@ void FormWindow::ChangeResolution(UINT dpi) {
 void FormWindow::StateChanged() {
     const std::wstring caption = ToWide(form_.Caption());
     SetWindowTextW(hwnd_, caption.c_str());
+    EnableWindow(hwnd_, form_.Enabled() ? TRUE : FALSE);
 }
 
 WindowPeer* FormWindow::PeerOf(HWND window) const {
@@ -235,6 +244,36 @@ WindowPeer* FormWindow::PeerOf(HWND window) const {
         if (peer->Owns(window)) return peer.get();
     }
     return nullptr;
+}
+
+const Control& FormWindow::ControlOf(HWND window) const {
+    for (HWND at = window; at != nullptr && at != hwnd_; at = GetParent(at)) {
+        if (const WindowPeer* peer = PeerOf(at)) return peer->Model();
+    }
+    return form_;
+}
+
+bool FormWindow::OpenContextMenu(HWND clicked, LPARAM screenPoint) {
+    PopupMenu* menu = ContextMenuFor(ControlOf(clicked));
+    if (menu == nullptr) return false;
+    POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    if (at.x == -1 && at.y == -1) {
+        // Opened from the keyboard: at the control's top-left corner.
+        RECT bounds{};
+        GetWindowRect(clicked, &bounds);
+        at = {bounds.left, bounds.top};
+    }
+    ShowPopupMenu(*menu, at);
+    return true;
+}
+
+void FormWindow::ShowPopupMenu(PopupMenu& menu, POINT at) {
+    // The chosen item runs once the menu has closed.
+    if (MenuItem* chosen = menus_.Track(menu, hwnd_, at)) chosen->Click();
+}
+
+void FormWindow::RunShortcutAtFocus(int key) {
+    RunShortcut(ControlOf(GetFocus()), key);
 }
 
 bool FormWindow::SetHandCursor(HWND window) const {
@@ -277,6 +316,8 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_COMMAND:
+            // The dialog manager of the message loop turns Esc into IDCANCEL from no control.
+            if (lParam == 0 && LOWORD(wParam) == IDCANCEL) RunShortcutAtFocus(ShortcutEsc);
             if (WindowPeer* peer = PeerOf(reinterpret_cast<HWND>(lParam))) {
                 peer->OnCommand(HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             }
@@ -290,6 +331,21 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         }
+        case WM_CONTEXTMENU:
+            if (OpenContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return 0;
+            break;
+        case WM_HELP:
+            // F1 in a control of the window; F1 in an open menu is the menu's own.
+            if (reinterpret_cast<const HELPINFO*>(lParam)->iContextType == HELPINFO_WINDOW) {
+                RunShortcutAtFocus(ShortcutF1);
+            }
+            return TRUE;
+        case WM_MEASUREITEM:
+            if (menus_.OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+            break;
+        case WM_DRAWITEM:
+            if (menus_.OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            break;
         case WM_SETCURSOR:
             if (SetHandCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
             break;
@@ -302,6 +358,22 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_CLOSE:
+            if (!form_.CloseQuery()) return 0;
+            break;
+        case WM_QUERYENDSESSION:
+            return form_.WMQueryEndSession() ? TRUE : FALSE;
+        case WM_WINDOWPOSCHANGED: {
+            // Runs once the window has been shown or hidden, after the default handling.
+            const UINT flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
+            const LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
+            if ((flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0) {
+                form_.CMShowingChanged((flags & SWP_SHOWWINDOW) != 0);
+            }
+            return result;
+        }
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_.get());
         case WM_DESTROY:
             KillTimer(hwnd_, Timer1Id);
             if (OnDestroyed) OnDestroyed();

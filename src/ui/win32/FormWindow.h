@@ -5,6 +5,7 @@
 
 #include "mainwindow/ZuboloForm.h"
 #include "ui/Layout.h"
+#include "ui/win32/MenuPeer.h"
 #include "ui/win32/PagePeers.h"
 #include "ui/win32/TrayIconPeer.h"
 #include "ui/win32/WindowPeer.h"
@@ -52,6 +53,12 @@ class FormWindow : public PeerHost, public LayoutMetrics, public ControlPeer {
     void Layout();
     void ChangeResolution(UINT dpi);
     WindowPeer* PeerOf(HWND window) const;
+    // The control whose window is `window` or holds it; the form for anything else.
+    const Control& ControlOf(HWND window) const;
+    // A right click (or the menu key) on `clicked`; false when no menu opens there.
+    bool OpenContextMenu(HWND clicked, LPARAM screenPoint);
+    void ShowPopupMenu(PopupMenu& menu, POINT at);
+    void RunShortcutAtFocus(int key);
     bool SetHandCursor(HWND window) const;
 
     TZuboloForm& form_;
@@ -64,6 +71,7 @@ class FormWindow : public PeerHost, public LayoutMetrics, public ControlPeer {
     std::vector<std::unique_ptr<WindowPeer>> peers_;
     std::map<const Control*, WindowPeer*> peerOf_;
     std::unique_ptr<TrayIconPeer> tray_;
+    MenuPeer menus_{*this};
 };
 
 }  // namespace zubolo

@@ -18,9 +18,18 @@ struct ImageListDestroy {
 struct IconDestroy {
     void operator()(HICON icon) const { DestroyIcon(icon); }
 };
+struct BitmapDelete {
+    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+};
+// Destroys the submenus attached to the menu with it.
+struct MenuDestroy {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
 
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDelete>;
 using UniqueImageList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDestroy>;
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroy>;
+using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDelete>;
+using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroy>;
 
 }  // namespace zubolo

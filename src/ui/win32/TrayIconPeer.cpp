@@ -53,6 +53,11 @@ bool TrayIconPeer::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
     }
     if (message != CallbackMessage) return false;
     if (LOWORD(lParam) == WM_LBUTTONUP) Fire(model_.OnClick);
+    if (LOWORD(lParam) == WM_RBUTTONUP && OnContextMenu) {
+        POINT at{};
+        GetCursorPos(&at);
+        OnContextMenu(at);
+    }
     return true;
 }
 

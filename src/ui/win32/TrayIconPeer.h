@@ -3,6 +3,8 @@
 // (the shell header needs <windows.h> first)
 #include <shellapi.h>
 
+#include <functional>
+
 #include "ui/TrayIcon.h"
 
 namespace zubolo {
@@ -19,6 +21,8 @@ class TrayIconPeer : public ControlPeer {
     void StateChanged() override;
     // Returns true when `message` was the icon's own or the taskbar's restart.
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // A right click on the icon, at this point of the screen.
+    std::function<void(POINT)> OnContextMenu;
 
   private:
     NOTIFYICONDATAW Data() const;

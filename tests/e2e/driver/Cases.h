@@ -11,5 +11,11 @@ struct CaseSettings {
 void RunMainWindowCase(const CaseSettings& settings);
 void RunSecondStartCase(const CaseSettings& settings);
 void RunRestartCase(const CaseSettings& settings);
+void RunTrashStatusCase(const CaseSettings& settings);
+void RunSettingsFirstStartCase(const CaseSettings& settings);
+void RunSettingsRestartCase(const CaseSettings& settings);
+void RunSettingsSaveOffCase(const CaseSettings& settings);
+void RunPopupMenusCase(const CaseSettings& settings);
+void RunEscapeClosesCase(const CaseSettings& settings);
 
 }  // namespace zubolo::e2e

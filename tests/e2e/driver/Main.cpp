@@ -24,6 +24,12 @@ constexpr Case kCases[] = {
     {L"main_window", zubolo::e2e::RunMainWindowCase},
     {L"second_start", zubolo::e2e::RunSecondStartCase},
     {L"restart", zubolo::e2e::RunRestartCase},
+    {L"trash_status", zubolo::e2e::RunTrashStatusCase},
+    {L"settings_first_start", zubolo::e2e::RunSettingsFirstStartCase},
+    {L"settings_restart", zubolo::e2e::RunSettingsRestartCase},
+    {L"settings_save_off", zubolo::e2e::RunSettingsSaveOffCase},
+    {L"popup_menus", zubolo::e2e::RunPopupMenusCase},
+    {L"escape_closes", zubolo::e2e::RunEscapeClosesCase},
 };
 
 std::wstring FileNameOf(const std::wstring& path) {

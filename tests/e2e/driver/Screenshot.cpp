@@ -1,7 +1,9 @@
 #include "Screenshot.h"
 
+#include <utility>
 #include <vector>
 
+#include "Polling.h"
 #include "Report.h"
 
 namespace zubolo::e2e {
@@ -79,6 +81,22 @@ void WriteBmp(const std::wstring& path, const BITMAPINFOHEADER& header,
     if (!complete) Fail(L"cannot write " + Quoted(path));
 }
 
+BOOL CALLBACK FindUnpainted(HWND window, LPARAM found) {
+    if (GetUpdateRect(window, nullptr, FALSE) == FALSE) return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
+// True when neither the windows nor their children have anything left to paint.
+bool Painted(const std::vector<HWND>& windows) {
+    bool unpainted = false;
+    for (HWND window : windows) {
+        if (GetUpdateRect(window, nullptr, FALSE) != FALSE) return false;
+        EnumChildWindows(window, FindUnpainted, reinterpret_cast<LPARAM>(&unpainted));
+    }
+    return !unpainted;
+}
+
 }  // namespace
 
 void SaveWindowScreenshot(HWND window, const std::wstring& bmpPath) {
@@ -86,15 +104,24 @@ void SaveWindowScreenshot(HWND window, const std::wstring& bmpPath) {
 }
 
 void SaveWindowsScreenshot(const std::vector<HWND>& windows, const std::wstring& bmpPath) {
-    // UPDATENOW sends the paint messages and returns after they are handled, so the copy shows
-    // the windows' current state and not half-painted ones.
+    // UPDATENOW paints the windows at once, so the copy shows their current state. A window of
+    // another thread that is busy (a menu's modal loop) may paint a moment later: the copy waits
+    // until nothing is left to paint, or gives up after the deadline and shows what there is.
     for (HWND window : windows) {
         RedrawWindow(window, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
+    PollUntil([&] { return Painted(windows); });
     const ScreenArea area = AreaOf(windows);
     BITMAPINFOHEADER header;
-    const std::vector<BYTE> pixels = CapturePixels(area, header);
+    // What a window painted reaches the screen a moment later: two copies in a row must agree.
+    std::vector<BYTE> pixels = CapturePixels(area, header);
+    PollUntil([&] {
+        std::vector<BYTE> again = CapturePixels(area, header);
+        const bool settled = again == pixels;
+        pixels = std::move(again);
+        return settled;
+    });
     WriteBmp(bmpPath, header, pixels);
 }
 

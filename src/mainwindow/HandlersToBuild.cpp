@@ -1,0 +1,59 @@
+// Handlers that the command map binds but whose work is not written yet. Each one moves to the
+// file of its subsystem when it is built; docs/ARCHITECTURE.md lists them under "Handlers still
+// to be built". Until then a trigger that runs one of them does nothing.
+#include "mainwindow/ZuboloForm.h"
+
+namespace zubolo {
+
+// Explorer linkage.
+void TZuboloForm::ButtonOpenRbClick() {}
+
+// Drive list.
+void TZuboloForm::ListView1ColumnClick(int /*column*/) {}
+int TZuboloForm::ListView1Compare(const ListItem& /*item1*/, const ListItem& /*item2*/) {
+    return 0;
+}
+void TZuboloForm::PageControl1Change() {}
+void TZuboloForm::PopupMenu2Popup() {}
+void TZuboloForm::pm2OpenDriveClick() {}
+void TZuboloForm::Pm2ShowDrivePropertiesClick() {}
+void TZuboloForm::Pm2ShowDriveBinPropertiesClick() {}
+void TZuboloForm::pm2AdjustColWidthClick() {}
+void TZuboloForm::Pm2UpdateListViewClick() {}
+void TZuboloForm::pm3AdjustColWidth2Click() {}
+
+// Shell locations and property sheets.
+void TZuboloForm::ButtonDeskTopRbClick() {}
+void TZuboloForm::ButtonShowPropertiesRbClick() {}
+void TZuboloForm::ButtonPropertiesClick() {}
+void TZuboloForm::pm2OpenPC1Click() {}
+void TZuboloForm::pm2OpenDeskTopClick() {}
+void TZuboloForm::pm2OpenHomeClick() {}
+void TZuboloForm::pm2OpenUserClick() {}
+void TZuboloForm::pm2OpenCPanelClick() {}
+void TZuboloForm::pm2TaskMgrClick() {}
+
+// Shortcut registration.
+void TZuboloForm::ButtonDeskTopClick() {}
+void TZuboloForm::ButtonStartMenuClick() {}
+void TZuboloForm::ButtonStartUpClick() {}
+
+// Private recycle bins.
+void TZuboloForm::ButtonAddRbClick() {}
+
+// View modes and tray.
+void TZuboloForm::StatusBar1Click() {}
+void TZuboloForm::PageControl1Resize() {}
+void TZuboloForm::GridPanel2Resize() {}
+void TZuboloForm::Pm1RestoreClick() {}
+void TZuboloForm::Pm3StatusSpreadClick() {}
+void TZuboloForm::Pm4SpreadClick() {}
+void TZuboloForm::Pm4ShrinkClick() {}
+
+// Help, web links and the About box.
+void TZuboloForm::ButtonHelpClick() {}
+void TZuboloForm::ButtonDonationClick() {}
+void TZuboloForm::ButtonHomeSiteClick() {}
+void TZuboloForm::ButtonAboutClick() {}
+
+}  // namespace zubolo

@@ -1,0 +1,172 @@
+// The popup menus as a user opens them: a right click on the status bar, the tab control and the
+// drive list, and on the tray icon, each shows a menu of the program (a screenshot of each is
+// saved, submenus open where they hold pictures or check marks); a right click on the window's own
+// area shows none; an item chosen with the keyboard runs its command.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Cases.h"
+#include "ChildProcess.h"
+#include "Polling.h"
+#include "Screenshot.h"
+#include "WindowQueries.h"
+#include "ZuboloProgram.h"
+
+namespace zubolo::e2e {
+
+namespace {
+
+constexpr wchar_t kMenuClass[] = L"#32768";
+// The message the program's tray icon sends to the main window; lParam is the mouse message.
+constexpr UINT kTrayIconMessage = WM_APP + 1;
+
+std::vector<HWND> VisibleMenus(DWORD processId) {
+    std::vector<HWND> menus;
+    for (HWND window : TopLevelWindowsOf(processId)) {
+        if (ClassNameOf(window) == kMenuClass && IsWindowVisible(window)) menus.push_back(window);
+    }
+    return menus;
+}
+
+std::vector<HWND> WaitForMenus(const ChildProcess& zubolo, std::size_t count,
+                               std::wstring_view what) {
+    WaitFor(
+        std::to_wstring(count) + L" visible menu window(s) (class #32768) " + std::wstring(what),
+        [&] { return VisibleMenus(zubolo.Id()).size() == count; });
+    return VisibleMenus(zubolo.Id());
+}
+
+// A key pressed in the innermost open menu; the menu's modal loop takes it from the queue.
+void PressKey(const ChildProcess& zubolo, WPARAM key) {
+    const std::vector<HWND> menus = VisibleMenus(zubolo.Id());
+    if (menus.empty()) Fail(L"a menu to press a key in");
+    // Top-level windows come in z-order from the top: the newest menu first.
+    PostMessageW(menus.front(), WM_KEYDOWN, key, 1);
+    PostMessageW(menus.front(), WM_KEYUP, key, 0xC0000001);
+}
+
+void CloseMenus(const ChildProcess& zubolo) {
+    for (std::size_t open = VisibleMenus(zubolo.Id()).size(); open > 0; --open) {
+        PressKey(zubolo, VK_ESCAPE);
+        WaitForMenus(zubolo, open - 1, L"after Esc");
+    }
+}
+
+POINT CentreOf(HWND window) {
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    return {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+}
+
+// What a right click on the control sends: the message goes up to the window that handles it.
+// Posted, because the menu's modal loop would block a sent message until the menu closes.
+void RightClick(HWND control) {
+    const POINT at = CentreOf(control);
+    PostMessageW(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control),
+                 MAKELPARAM(at.x, at.y));
+}
+
+HWND OnlyDescendant(HWND main, std::wstring_view className) {
+    const auto found = DescendantsOfClass(main, className);
+    if (found.size() != 1) Fail(L"one " + std::wstring(className) + L" in the main window");
+    return found.front();
+}
+
+HWND ButtonCaptioned(HWND main, std::wstring_view caption) {
+    for (HWND button : DescendantsOfClass(main, L"Button")) {
+        if (WindowText(button) == caption) return button;
+    }
+    Fail(L"a button captioned " + Quoted(caption));
+}
+
+// Opens a menu, goes down to a submenu head and opens it; screenshots the window with the menus.
+void ScreenshotMenu(const ChildProcess& zubolo, HWND main, const std::wstring& file,
+                    int downToSubmenu) {
+    std::vector<HWND> windows = WaitForMenus(zubolo, 1, L"after the right click");
+    if (downToSubmenu > 0) {
+        for (int i = 0; i < downToSubmenu; ++i) PressKey(zubolo, VK_DOWN);
+        PressKey(zubolo, VK_RIGHT);
+        windows = WaitForMenus(zubolo, 2, L"with the submenu open");
+    }
+    windows.push_back(main);
+    SaveWindowsScreenshot(windows, file);
+    CloseMenus(zubolo);
+}
+
+// Right-clicks `control`, goes down to the submenu head at `head` (counted from 1), opens its
+// submenu (which selects its first item), goes `down` items further and presses Return.
+void ChooseFromSubmenu(const ChildProcess& zubolo, HWND control, int head, int down) {
+    RightClick(control);
+    WaitForMenus(zubolo, 1, L"after the right click");
+    for (int i = 0; i < head; ++i) PressKey(zubolo, VK_DOWN);
+    PressKey(zubolo, VK_RIGHT);
+    WaitForMenus(zubolo, 2, L"with the submenu open");
+    for (int i = 0; i < down; ++i) PressKey(zubolo, VK_DOWN);
+    PressKey(zubolo, VK_RETURN);
+    WaitForMenus(zubolo, 0, L"after Return");
+}
+
+void CheckNoMenuOnTheWindowItself(HWND main) {
+    RECT client{};
+    GetClientRect(main, &client);
+    POINT at{client.right / 2, client.bottom / 2};
+    ClientToScreen(main, &at);
+    // A menu would hold the handler in its modal loop, so a prompt return means no menu opened.
+    DWORD_PTR result = 0;
+    const LRESULT answered =
+        SendMessageTimeoutW(main, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main),
+                            MAKELPARAM(at.x, at.y), SMTO_ABORTIFHUNG, 3000, &result);
+    Expect(answered != 0, L"a right click on the main window itself to open no menu");
+}
+
+}  // namespace
+
+void RunPopupMenusCase(const CaseSettings& settings) {
+    ChildProcess zubolo(settings.zuboloPath);
+    const ZuboloWindows windows = WaitForVisibleMainWindow(zubolo);
+    HWND main = windows.main;
+    const std::wstring folder = settings.screenshotFolder + L"\\";
+
+    RightClick(OnlyDescendant(main, L"msctls_statusbar32"));
+    ScreenshotMenu(zubolo, main, folder + L"menu-4-status-bar.bmp", 0);
+
+    // Down three times: ファイル, 表示, 設定, whose submenu holds the check marks.
+    RightClick(OnlyDescendant(main, L"SysTabControl32"));
+    ScreenshotMenu(zubolo, main, folder + L"menu-3-tab-control.bmp", 3);
+
+    // The drive list is on the page in front at start; its first item opens the folder submenu.
+    RightClick(OnlyDescendant(main, L"SysListView32"));
+    ScreenshotMenu(zubolo, main, folder + L"menu-2-drive-list.bmp", 1);
+
+    // The tray menu opens where the mouse is: over the window, so the screenshot stays small.
+    const POINT inside = CentreOf(main);
+    SetCursorPos(inside.x, inside.y);
+    PostMessageW(main, kTrayIconMessage, 1, WM_RBUTTONUP);
+    ScreenshotMenu(zubolo, main, folder + L"menu-1-tray-icon.bmp", 0);
+
+    CheckNoMenuOnTheWindowItself(main);
+
+    // タスクトレイに格納 from the keyboard: 設定, its submenu opens on its first item, nine more
+    // items down (separators are passed over), Return; the settings page follows.
+    HWND trayResidence = ButtonCaptioned(main, L"タスクトレイ");
+    Expect(SendMessageW(trayResidence, BM_GETCHECK, 0, 0) == BST_UNCHECKED,
+           L"タスクトレイ not to be selected at start");
+    ChooseFromSubmenu(zubolo, OnlyDescendant(main, L"SysTabControl32"), 3, 9);
+    WaitFor(L"タスクトレイに格納 to select タスクトレイ on the settings page",
+            [&] { return SendMessageW(trayResidence, BM_GETCHECK, 0, 0) == BST_CHECKED; });
+
+    // 連携を解除 from the keyboard: ファイル, its submenu opens on 連携を開始, one down, Return.
+    HWND start = ButtonCaptioned(main, L"連携を開始");
+    HWND stop = ButtonCaptioned(main, L"連携を解除");
+    Expect(!IsWindowEnabled(start) && IsWindowEnabled(stop), L"the linkage to be on at start");
+    ChooseFromSubmenu(zubolo, OnlyDescendant(main, L"SysTabControl32"), 1, 1);
+    WaitFor(L"連携を解除 to switch the linkage off: 連携を開始 enabled, 連携を解除 disabled",
+            [&] { return IsWindowEnabled(start) && !IsWindowEnabled(stop); });
+
+    CloseZubolo(zubolo, windows);
+}
+
+}  // namespace zubolo::e2e
