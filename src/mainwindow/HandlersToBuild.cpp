@@ -22,17 +22,6 @@ void TZuboloForm::pm2AdjustColWidthClick() {}
 void TZuboloForm::Pm2UpdateListViewClick() {}
 void TZuboloForm::pm3AdjustColWidth2Click() {}
 
-// Shell locations and property sheets.
-void TZuboloForm::ButtonDeskTopRbClick() {}
-void TZuboloForm::ButtonShowPropertiesRbClick() {}
-void TZuboloForm::ButtonPropertiesClick() {}
-void TZuboloForm::pm2OpenPC1Click() {}
-void TZuboloForm::pm2OpenDeskTopClick() {}
-void TZuboloForm::pm2OpenHomeClick() {}
-void TZuboloForm::pm2OpenUserClick() {}
-void TZuboloForm::pm2OpenCPanelClick() {}
-void TZuboloForm::pm2TaskMgrClick() {}
-
 // Shortcut registration.
 void TZuboloForm::ButtonDeskTopClick() {}
 void TZuboloForm::ButtonStartMenuClick() {}

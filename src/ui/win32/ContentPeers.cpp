@@ -106,10 +106,15 @@ void StatusBarPeer::Create(HWND parent) {
 
 void StatusBarPeer::Apply() {
     ShowWindow(hwnd_, model_.Visible() ? SW_SHOWNA : SW_HIDE);
+    // A panel's width is that of its text; the part adds its frame and inner space around it,
+    // so that a text measured to fit is not cut.
+    int borders[3]{};
+    SendMessageW(hwnd_, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    const int frame = 2 * borders[0] + borders[2] + host_.Scale(16);
     std::vector<int> edges;
     int edge = 0;
     for (const StatusPanel& panel : status_.Panels()) {
-        edge += host_.Scale(panel.width);
+        edge += host_.Scale(panel.width) + frame;
         edges.push_back(edge);
     }
     // The last panel runs to the right edge, so that its centred text stays in sight.
