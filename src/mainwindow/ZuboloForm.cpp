@@ -35,6 +35,27 @@ void MakeButton(Button& button, const ImageList& images, int imageIndex, int ima
     button.SetHandCursor(true);
 }
 
+struct ButtonRow {
+    Button& button;
+    const char16_t* caption;
+    const char16_t* hint;
+    int image;
+};
+
+// A group box filled by a one-column grid with one button per row, in tab order.
+void ButtonColumn(GroupBox& group, GridPanel& grid, const ImageList& images,
+                  std::initializer_list<ButtonRow> rows) {
+    Fill(group, grid);
+    grid.SetGrid(Whole, Third);
+    int row = 0;
+    for (const ButtonRow& r : rows) {
+        PutInCell(grid, r.button, {0, row});
+        Describe(r.button, r.caption, r.hint, row);
+        MakeButton(r.button, images, r.image);
+        ++row;
+    }
+}
+
 }  // namespace
 
 TZuboloForm::TZuboloForm(Application& application, FormServices& services)
@@ -86,32 +107,19 @@ void TZuboloForm::BuildFilePage() {
 
     PutInCell(GridPanel6, GroupBox3, {0, 0});
     Describe(GroupBox3, u"連携", u"Activity", 0);
-    Fill(GroupBox3, GridPanel7);
-    GridPanel7.SetGrid(Whole, Third);
-    PutInCell(GridPanel7, ButtonStart, {0, 0});
-    Describe(ButtonStart, u"連携を開始", u"Activate Connect", 0);
-    MakeButton(ButtonStart, ImageList0, 0);
+    ButtonColumn(GroupBox3, GridPanel7, ImageList0,
+                 {{ButtonStart, u"連携を開始", u"Activate Connect", 0},
+                  {ButtonStop, u"連携を解除", u"Disconnect", 1},
+                  {ButtonOpen2, u"ごみ箱を開く", u"Open RecycleBin", 2}});
     ButtonStart.SetEnabled(false);
-    PutInCell(GridPanel7, ButtonStop, {0, 1});
-    Describe(ButtonStop, u"連携を解除", u"Disconnect", 1);
-    MakeButton(ButtonStop, ImageList0, 1);
-    PutInCell(GridPanel7, ButtonOpen2, {0, 2});
-    Describe(ButtonOpen2, u"ごみ箱を開く", u"Open RecycleBin", 2);
-    MakeButton(ButtonOpen2, ImageList0, 2);
 
     PutInCell(GridPanel6, GroupBox4, {1, 0});
     Describe(GroupBox4, u"ごみ箱", u"RecycleBin", 1);
-    Fill(GroupBox4, GridPanel8);
-    GridPanel8.SetGrid(Whole, Third);
-    PutInCell(GridPanel8, ButtonDeskTopRb, {0, 0});
-    Describe(ButtonDeskTopRb, u"デスクトップ アイコンの設定", u"DeskTop Icons", 0);
-    MakeButton(ButtonDeskTopRb, ImageList0, 4);
-    PutInCell(GridPanel8, ButtonShowPropertiesRb, {0, 1});
-    Describe(ButtonShowPropertiesRb, u"ごみ箱のプロパティ を表示", u"Properties RecycleBin", 1);
-    MakeButton(ButtonShowPropertiesRb, ImageList0, 5);
-    PutInCell(GridPanel8, ButtonAddRb, {0, 2});
-    Describe(ButtonAddRb, u"私設ごみ箱 を追加作成", u"Create Private RecycleBin", 2);
-    MakeButton(ButtonAddRb, ImageList0, 6);
+    ButtonColumn(
+        GroupBox4, GridPanel8, ImageList0,
+        {{ButtonDeskTopRb, u"デスクトップ アイコンの設定", u"DeskTop Icons", 4},
+         {ButtonShowPropertiesRb, u"ごみ箱のプロパティ を表示", u"Properties RecycleBin", 5},
+         {ButtonAddRb, u"私設ごみ箱 を追加作成", u"Create Private RecycleBin", 6}});
 }
 
 void TZuboloForm::BuildStatusPage() {
@@ -147,17 +155,10 @@ void TZuboloForm::BuildSettingsPage() {
 
     PutInCell(GridPanel5, GroupBox2, {0, 0, 1, 3});
     Describe(GroupBox2, u"起動ショートカット", u"ShortCut", 0);
-    Fill(GroupBox2, GridPanel4);
-    GridPanel4.SetGrid(Whole, Third);
-    PutInCell(GridPanel4, ButtonDeskTop, {0, 0});
-    Describe(ButtonDeskTop, u"デスクトップに登録", u"To DeskTop", 0);
-    MakeButton(ButtonDeskTop, ImageList2, 0);
-    PutInCell(GridPanel4, ButtonStartMenu, {0, 1});
-    Describe(ButtonStartMenu, u"スタートメニューに登録", u"To StartMenu", 1);
-    MakeButton(ButtonStartMenu, ImageList2, 1);
-    PutInCell(GridPanel4, ButtonStartUp, {0, 2});
-    Describe(ButtonStartUp, u"スタートアップに登録", u"To StartUp", 2);
-    MakeButton(ButtonStartUp, ImageList2, 2);
+    ButtonColumn(GroupBox2, GridPanel4, ImageList2,
+                 {{ButtonDeskTop, u"デスクトップに登録", u"To DeskTop", 0},
+                  {ButtonStartMenu, u"スタートメニューに登録", u"To StartMenu", 1},
+                  {ButtonStartUp, u"スタートアップに登録", u"To StartUp", 2}});
 
     PutInCell(GridPanel5, RadioGroup2, {1, 0, 1, 3});
     Describe(RadioGroup2, u"ドラッグ＆ドロップ", u"Drag & Drop", 1);
