@@ -88,7 +88,7 @@ void RadioGroupPeer::Create(HWND parent) {
 }
 
 void RadioGroupPeer::Place() {
-    WindowPeer::Place();
+    if (!MoveToBounds()) return;
     const Rect inner = GroupBoxContent(model_.Bounds(), host_.Font(), host_.Scale(6));
     const auto rects = RadioItemRects(inner, static_cast<int>(items_.size()), group_.Columns());
     for (size_t i = 0; i < items_.size(); ++i) {

@@ -19,9 +19,16 @@ HWND WindowPeer::MakeWindow(HWND parent, const wchar_t* windowClass, DWORD style
     return hwnd_;
 }
 
-void WindowPeer::Place() {
+bool WindowPeer::MoveToBounds() {
     const Rect& r = model_.Bounds();
+    if (placed_ == r) return false;
     MoveWindow(hwnd_, r.left, r.top, r.Width(), r.Height(), TRUE);
+    placed_ = r;
+    return true;
+}
+
+void WindowPeer::Place() {
+    MoveToBounds();
 }
 
 void WindowPeer::ApplyCommon() {
@@ -39,6 +46,7 @@ void WindowPeer::Apply() {
 }
 
 void WindowPeer::ResolutionChanged() {
+    placed_.reset();
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(host_.Font()), TRUE);
     Apply();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "ui/Control.h"
@@ -45,10 +46,15 @@ class WindowPeer : public ControlPeer {
   protected:
     HWND MakeWindow(HWND parent, const wchar_t* windowClass, DWORD style, DWORD exStyle = 0);
     void ApplyCommon();
+    // Moves the window to the control's bounds unless it is already there; true when it moved.
+    // Every move is a round trip to the window system, and layouts repeat while the window is
+    // made and restored.
+    bool MoveToBounds();
 
     Control& model_;
     PeerHost& host_;
     HWND hwnd_ = nullptr;
+    std::optional<Rect> placed_;
 };
 
 }  // namespace zubolo
