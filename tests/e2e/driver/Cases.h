@@ -17,5 +17,6 @@ void RunSettingsRestartCase(const CaseSettings& settings);
 void RunSettingsSaveOffCase(const CaseSettings& settings);
 void RunPopupMenusCase(const CaseSettings& settings);
 void RunEscapeClosesCase(const CaseSettings& settings);
+void RunLocationCommandsCase(const CaseSettings& settings);
 
 }  // namespace zubolo::e2e

@@ -30,6 +30,7 @@ constexpr Case kCases[] = {
     {L"settings_save_off", zubolo::e2e::RunSettingsSaveOffCase},
     {L"popup_menus", zubolo::e2e::RunPopupMenusCase},
     {L"escape_closes", zubolo::e2e::RunEscapeClosesCase},
+    {L"location_commands", zubolo::e2e::RunLocationCommandsCase},
 };
 
 std::wstring FileNameOf(const std::wstring& path) {
