@@ -10,6 +10,7 @@
 
 #include "Cases.h"
 #include "ChildProcess.h"
+#include "MainWindowInput.h"
 #include "Polling.h"
 #include "Screenshot.h"
 #include "WindowQueries.h"
@@ -19,38 +20,12 @@ namespace zubolo::e2e {
 
 namespace {
 
-constexpr wchar_t kMenuClass[] = L"#32768";
 // The message the program's tray icon sends to the main window; lParam is the mouse message.
 constexpr UINT kTrayIconMessage = WM_APP + 1;
 
-std::vector<HWND> VisibleMenus(DWORD processId) {
-    std::vector<HWND> menus;
-    for (HWND window : TopLevelWindowsOf(processId)) {
-        if (ClassNameOf(window) == kMenuClass && IsWindowVisible(window)) menus.push_back(window);
-    }
-    return menus;
-}
-
-std::vector<HWND> WaitForMenus(const ChildProcess& zubolo, std::size_t count,
-                               std::wstring_view what) {
-    WaitFor(
-        std::to_wstring(count) + L" visible menu window(s) (class #32768) " + std::wstring(what),
-        [&] { return VisibleMenus(zubolo.Id()).size() == count; });
-    return VisibleMenus(zubolo.Id());
-}
-
-// A key pressed in the innermost open menu; the menu's modal loop takes it from the queue.
-void PressKey(const ChildProcess& zubolo, WPARAM key) {
-    const std::vector<HWND> menus = VisibleMenus(zubolo.Id());
-    if (menus.empty()) Fail(L"a menu to press a key in");
-    // Top-level windows come in z-order from the top: the newest menu first.
-    PostMessageW(menus.front(), WM_KEYDOWN, key, 1);
-    PostMessageW(menus.front(), WM_KEYUP, key, 0xC0000001);
-}
-
 void CloseMenus(const ChildProcess& zubolo) {
     for (std::size_t open = VisibleMenus(zubolo.Id()).size(); open > 0; --open) {
-        PressKey(zubolo, VK_ESCAPE);
+        PressMenuKey(zubolo, VK_ESCAPE);
         WaitForMenus(zubolo, open - 1, L"after Esc");
     }
 }
@@ -61,52 +36,18 @@ POINT CentreOf(HWND window) {
     return {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
 }
 
-// What a right click on the control sends: the message goes up to the window that handles it.
-// Posted, because the menu's modal loop would block a sent message until the menu closes.
-void RightClick(HWND control) {
-    const POINT at = CentreOf(control);
-    PostMessageW(control, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control),
-                 MAKELPARAM(at.x, at.y));
-}
-
-HWND OnlyDescendant(HWND main, std::wstring_view className) {
-    const auto found = DescendantsOfClass(main, className);
-    if (found.size() != 1) Fail(L"one " + std::wstring(className) + L" in the main window");
-    return found.front();
-}
-
-HWND ButtonCaptioned(HWND main, std::wstring_view caption) {
-    for (HWND button : DescendantsOfClass(main, L"Button")) {
-        if (WindowText(button) == caption) return button;
-    }
-    Fail(L"a button captioned " + Quoted(caption));
-}
-
 // Opens a menu, goes down to a submenu head and opens it; screenshots the window with the menus.
 void ScreenshotMenu(const ChildProcess& zubolo, HWND main, const std::wstring& file,
                     int downToSubmenu) {
     std::vector<HWND> windows = WaitForMenus(zubolo, 1, L"after the right click");
     if (downToSubmenu > 0) {
-        for (int i = 0; i < downToSubmenu; ++i) PressKey(zubolo, VK_DOWN);
-        PressKey(zubolo, VK_RIGHT);
+        for (int i = 0; i < downToSubmenu; ++i) PressMenuKey(zubolo, VK_DOWN);
+        PressMenuKey(zubolo, VK_RIGHT);
         windows = WaitForMenus(zubolo, 2, L"with the submenu open");
     }
     windows.push_back(main);
     SaveWindowsScreenshot(windows, file);
     CloseMenus(zubolo);
-}
-
-// Right-clicks `control`, goes down to the submenu head at `head` (counted from 1), opens its
-// submenu (which selects its first item), goes `down` items further and presses Return.
-void ChooseFromSubmenu(const ChildProcess& zubolo, HWND control, int head, int down) {
-    RightClick(control);
-    WaitForMenus(zubolo, 1, L"after the right click");
-    for (int i = 0; i < head; ++i) PressKey(zubolo, VK_DOWN);
-    PressKey(zubolo, VK_RIGHT);
-    WaitForMenus(zubolo, 2, L"with the submenu open");
-    for (int i = 0; i < down; ++i) PressKey(zubolo, VK_DOWN);
-    PressKey(zubolo, VK_RETURN);
-    WaitForMenus(zubolo, 0, L"after Return");
 }
 
 void CheckNoMenuOnTheWindowItself(HWND main) {
@@ -125,6 +66,7 @@ void CheckNoMenuOnTheWindowItself(HWND main) {
 }  // namespace
 
 void RunPopupMenusCase(const CaseSettings& settings) {
+    ParkMousePointer();
     ChildProcess zubolo(settings.zuboloPath);
     const ZuboloWindows windows = WaitForVisibleMainWindow(zubolo);
     HWND main = windows.main;
@@ -146,6 +88,8 @@ void RunPopupMenusCase(const CaseSettings& settings) {
     SetCursorPos(inside.x, inside.y);
     PostMessageW(main, kTrayIconMessage, 1, WM_RBUTTONUP);
     ScreenshotMenu(zubolo, main, folder + L"menu-1-tray-icon.bmp", 0);
+    // The keyboard walks below need the pointer away from every menu.
+    ParkMousePointer();
 
     CheckNoMenuOnTheWindowItself(main);
 

@@ -13,6 +13,7 @@
 
 #include "Cases.h"
 #include "ChildProcess.h"
+#include "MainWindowInput.h"
 #include "MessageBoxes.h"
 #include "Polling.h"
 #include "WindowQueries.h"
@@ -199,13 +200,6 @@ RECT WorkAreaThirds() {
 
 bool IsTopmost(HWND window) {
     return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
-
-HWND ButtonCaptioned(HWND main, std::wstring_view caption) {
-    for (HWND button : DescendantsOfClass(main, L"Button")) {
-        if (WindowText(button) == caption) return button;
-    }
-    Fail(L"a Button captioned " + Quoted(caption));
 }
 
 bool IsChecked(HWND main, std::wstring_view caption) {
