@@ -8,7 +8,7 @@ namespace zubolo {
 ApplicationWindow::ApplicationWindow(Application& application) : application_(application) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = Proc;
+    windowClass.lpfnWndProc = MemberWindowProc<ApplicationWindow>;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_PROGRAM));
     windowClass.lpszClassName = ClassName;
@@ -74,23 +74,6 @@ void ApplicationWindow::Run(int showCommand) {
         if (mainWindow_ != nullptr && IsDialogMessageW(mainWindow_, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
-    }
-}
-
-LRESULT CALLBACK ApplicationWindow::Proc(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) noexcept {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<ApplicationWindow*>(
-            reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<ApplicationWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "ui/Application.h"
+#include "ui/win32/MemberWindowProc.h"
 
 namespace zubolo {
 
@@ -33,7 +34,8 @@ class ApplicationWindow : public ControlPeer {
     void StateChanged() override;
 
   private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    template <class Window>
+    friend LRESULT CALLBACK MemberWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     Application& application_;

@@ -32,7 +32,7 @@ void FormWindow::RegisterWindowClass() {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
         windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = Proc;
+        windowClass.lpfnWndProc = MemberWindowProc<FormWindow>;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_PROGRAM));
         windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -281,23 +281,6 @@ bool FormWindow::SetHandCursor(HWND window) const {
     if (peer == nullptr || !peer->Model().HandCursor()) return false;
     SetCursor(LoadCursorW(nullptr, IDC_HAND));
     return true;
-}
-
-LRESULT CALLBACK FormWindow::Proc(HWND window, UINT message, WPARAM wParam,
-                                  LPARAM lParam) noexcept {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

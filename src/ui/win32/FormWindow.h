@@ -5,6 +5,7 @@
 
 #include "mainwindow/ZuboloForm.h"
 #include "ui/Layout.h"
+#include "ui/win32/MemberWindowProc.h"
 #include "ui/win32/MenuPeer.h"
 #include "ui/win32/PagePeers.h"
 #include "ui/win32/TrayIconPeer.h"
@@ -44,7 +45,8 @@ class FormWindow : public PeerHost, public LayoutMetrics, public ControlPeer {
 
   private:
     static void RegisterWindowClass();
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    template <class Window>
+    friend LRESULT CALLBACK MemberWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreatePeers(Control& parent, HWND hostWindow);
