@@ -12,7 +12,7 @@
 namespace zubolo::bench {
 namespace {
 
-constexpr wchar_t kProcFolder[] = L"Z:\\proc\\";
+constexpr wchar_t ProcFolder[] = L"Z:\\proc\\";
 
 // The whole of a /proc file; empty when it cannot be read (its process has ended).
 std::string ReadProcFile(const std::wstring& path) {
@@ -67,17 +67,17 @@ bool SamePath(std::string_view a, std::string_view b) {
 LinuxProcessClock::LinuxProcessClock(std::wstring_view programPath) {
     const std::string wanted = Utf8(programPath);
     std::vector<std::wstring> matches;
-    for (const std::wstring& pid : NumberedEntries(kProcFolder)) {
-        const std::string commandLine = ReadProcFile(kProcFolder + pid + L"\\cmdline");
+    for (const std::wstring& pid : NumberedEntries(ProcFolder)) {
+        const std::string commandLine = ReadProcFile(ProcFolder + pid + L"\\cmdline");
         // The arguments are separated by NULs; the first is the program.
         if (SamePath(commandLine.c_str(), wanted)) matches.push_back(pid);
     }
     if (matches.size() != 1) {
         throw BenchFailure{L"found " + std::to_wstring(matches.size()) +
                            L" Linux processes running " + std::wstring(programPath) + L" in " +
-                           kProcFolder + L" (expected one; is this Wine?)"};
+                           ProcFolder + L" (expected one; is this Wine?)"};
     }
-    procFolder_ = kProcFolder + matches.front() + L"\\";
+    procFolder_ = ProcFolder + matches.front() + L"\\";
 }
 
 double LinuxProcessClock::CpuMs() const {

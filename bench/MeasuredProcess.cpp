@@ -7,8 +7,8 @@
 namespace zubolo::bench {
 namespace {
 
-constexpr auto kWindowDeadline = std::chrono::seconds(30);
-constexpr DWORD kExitDeadlineMs = 10000;
+constexpr auto WindowDeadline = std::chrono::seconds(30);
+constexpr DWORD ExitDeadlineMs = 10000;
 
 std::wstring ErrorText(std::wstring_view call) {
     return std::wstring(call) + L" failed (error " + std::to_wstring(GetLastError()) + L")";
@@ -29,7 +29,7 @@ MeasuredProcess::MeasuredProcess(const std::wstring& program) {
 MeasuredProcess::~MeasuredProcess() {
     if (!HasExited()) {
         TerminateProcess(info_.hProcess, 1);
-        WaitForSingleObject(info_.hProcess, kExitDeadlineMs);
+        WaitForSingleObject(info_.hProcess, ExitDeadlineMs);
     }
     CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
@@ -50,7 +50,7 @@ PROCESS_MEMORY_COUNTERS_EX MeasuredProcess::Memory() const {
 }
 
 HWND MeasuredProcess::WaitForVisibleWindow(std::wstring_view windowClass) const {
-    const auto deadline = std::chrono::steady_clock::now() + kWindowDeadline;
+    const auto deadline = std::chrono::steady_clock::now() + WindowDeadline;
     for (;;) {
         if (HWND window = FindTopLevel(windowClass, Id(), true)) return window;
         if (HasExited()) {
@@ -61,7 +61,7 @@ HWND MeasuredProcess::WaitForVisibleWindow(std::wstring_view windowClass) const 
         }
         if (std::chrono::steady_clock::now() > deadline) {
             throw BenchFailure{L"no visible window of class " + std::wstring(windowClass) +
-                               L" within " + std::to_wstring(kWindowDeadline.count()) + L" s"};
+                               L" within " + std::to_wstring(WindowDeadline.count()) + L" s"};
         }
         Sleep(1);
     }
@@ -69,9 +69,9 @@ HWND MeasuredProcess::WaitForVisibleWindow(std::wstring_view windowClass) const 
 
 void MeasuredProcess::Close(HWND window) const {
     PostMessageW(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(info_.hProcess, kExitDeadlineMs) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(info_.hProcess, ExitDeadlineMs) != WAIT_OBJECT_0) {
         throw BenchFailure{L"the program did not end within " +
-                           std::to_wstring(kExitDeadlineMs / 1000) + L" s of WM_CLOSE"};
+                           std::to_wstring(ExitDeadlineMs / 1000) + L" s of WM_CLOSE"};
     }
 }
 

@@ -4,13 +4,13 @@
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"MinimalWindow";
-constexpr UINT_PTR kTickTimer = 1;
-constexpr UINT kTickIntervalMs = 1000;
+constexpr wchar_t ClassName[] = L"MinimalWindow";
+constexpr UINT_PTR TickTimer = 1;
+constexpr UINT TickIntervalMs = 1000;
 // The outer size of Zubolo's main window at 96 dpi: both programs pay the same for the pixels of
 // their window, which Wine keeps in the program's own memory.
-constexpr int kWidth = 463;
-constexpr int kHeight = 285;
+constexpr int Width = 463;
+constexpr int Height = 285;
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
@@ -30,14 +30,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kClassName;
+    windowClass.lpszClassName = ClassName;
     if (!RegisterClassExW(&windowClass)) return 1;
 
     HWND window =
-        CreateWindowExW(0, kClassName, kClassName, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                        CW_USEDEFAULT, kWidth, kHeight, nullptr, nullptr, instance, nullptr);
+        CreateWindowExW(0, ClassName, ClassName, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                        Width, Height, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
-    SetTimer(window, kTickTimer, kTickIntervalMs, nullptr);
+    SetTimer(window, TickTimer, TickIntervalMs, nullptr);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
 

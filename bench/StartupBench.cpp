@@ -64,7 +64,7 @@ struct FigureField {
     double RunFigures::*value;
     int decimals;
 };
-constexpr FigureField kFields[] = {
+constexpr FigureField Fields[] = {
     {L"visible_ms", &RunFigures::visibleMs, 1},
     {L"working_set_at_visible_kib", &RunFigures::workingSetAtVisibleKiB, 0},
     {L"working_set_kib", &RunFigures::workingSetKiB, 0},
@@ -121,7 +121,7 @@ double Least(std::vector<double> values) {
 // Each figure reduced over the runs by summarize.
 RunFigures Summary(const std::vector<RunFigures>& runs, double (*summarize)(std::vector<double>)) {
     RunFigures summary;
-    for (const auto& field : kFields) {
+    for (const auto& field : Fields) {
         std::vector<double> values;
         for (const auto& run : runs) values.push_back(run.*field.value);
         summary.*field.value = summarize(values);
@@ -131,7 +131,7 @@ RunFigures Summary(const std::vector<RunFigures>& runs, double (*summarize)(std:
 
 void PrintFigures(std::wstring_view label, const RunFigures& figures) {
     std::wstring line(label);
-    for (const auto& field : kFields)
+    for (const auto& field : Fields)
         line +=
             L" " + std::wstring(field.name) + L"=" + Fixed(figures.*field.value, field.decimals);
     PrintLine(line);

@@ -22,6 +22,7 @@
 #include "BenchFailure.h"
 #include "BenchOutput.h"
 #include "mainwindow/ZuboloForm.h"
+#include "mainwindow/win32/FormWindow.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/FileSystem.h"
 #include "platform/win32/KnownPaths.h"
@@ -34,7 +35,6 @@
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowFrame.h"
 #include "ui/win32/ApplicationWindow.h"
-#include "ui/win32/FormWindow.h"
 
 namespace {
 
@@ -44,10 +44,10 @@ using zubolo::bench::PrintLine;
 
 using zubolo::bench::BenchFailure;
 
-constexpr int kWarmups = 3;
-constexpr int kMinimumRounds = 5;
-constexpr int kMaximumRounds = 2000;
-constexpr std::uint64_t kForcedChange = 2147483647;
+constexpr int Warmups = 3;
+constexpr int MinimumRounds = 5;
+constexpr int MaximumRounds = 2000;
+constexpr std::uint64_t ForcedChange = 2147483647;
 
 template <class Action>
 double TimedMs(Action action) {
@@ -81,21 +81,21 @@ struct Timings {
 };
 
 // Rounds of query, tick with the bin unchanged and tick with a change, until `seconds` have
-// passed (at least kMinimumRounds, at most kMaximumRounds).
+// passed (at least MinimumRounds, at most MaximumRounds).
 Timings Measure(zubolo::TZuboloForm& form, double seconds) {
-    for (int i = 0; i < kWarmups; ++i) {
+    for (int i = 0; i < Warmups; ++i) {
         BareQuery();
         form.Timer1Timer();
         DrainMessages();
     }
     Timings timings;
     const double end = NowMs() + seconds * 1000.0;
-    for (int round = 0; round < kMaximumRounds; ++round) {
-        if (round >= kMinimumRounds && NowMs() >= end) break;
+    for (int round = 0; round < MaximumRounds; ++round) {
+        if (round >= MinimumRounds && NowMs() >= end) break;
         timings.query.push_back(TimedMs([] { BareQuery(); }));
         timings.steadyTick.push_back(TimedMs([&] { form.Timer1Timer(); }));
         DrainMessages();
-        form.PrevCount = kForcedChange;
+        form.Monitor.PrevCount = ForcedChange;
         timings.changedTick.push_back(TimedMs([&] { form.Timer1Timer(); }));
         DrainMessages();
     }

@@ -5,15 +5,12 @@
 #include "app/InstanceGuard.h"
 
 namespace zubolo {
-namespace {
-constexpr std::uint32_t PlainOkBox = 0;  // MB_OK, no icon
-}
 
 int RunProgram(Application& application, EntryServices services, ProgramHost& host) {
     const std::u16string name(InstanceMarker.Name);
     application.SetTitle(name);
     if (IsAlreadyRunning(name, services.mutexes, application)) {
-        services.boxes.Ask(0, AlreadyRunningMessage, application.Title(), PlainOkBox);
+        services.boxes.Ask(0, AlreadyRunningMessage, application.Title(), BoxStyle::Ok);
         ActivatePreviousInstance(name, services.windows);
         return 0;
     }

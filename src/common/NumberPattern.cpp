@@ -12,8 +12,8 @@ namespace zubolo {
 namespace {
 
 // Every finite double is a whole multiple of 2^-1074, so this many decimals write it exactly.
-constexpr int kExactFractionDigits = 1074;
-constexpr int kMaxIntegerDigits = std::numeric_limits<double>::max_exponent10 + 1;
+constexpr int ExactFractionDigits = 1074;
+constexpr int MaxIntegerDigits = std::numeric_limits<double>::max_exponent10 + 1;
 
 struct RoundedNumber {
     bool negative = false;
@@ -36,9 +36,9 @@ void AddOneToLastDigit(std::string& digits) {
 // of the double is written first, so the digit after the last kept one tells the whole story:
 // 5 or more means at least half, and the magnitude goes up.
 RoundedNumber Round(double value, int decimals) {
-    std::array<char, kMaxIntegerDigits + 1 + kExactFractionDigits> buffer{};
+    std::array<char, MaxIntegerDigits + 1 + ExactFractionDigits> buffer{};
     const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                    std::chars_format::fixed, kExactFractionDigits)
+                                    std::chars_format::fixed, ExactFractionDigits)
                           .ptr;
     const std::string_view exact(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     const std::size_t point = exact.find('.');
@@ -96,7 +96,7 @@ std::u16string FormatPercent(double alreadyTimes100, int decimals,
                              const NumberSeparators& separators) {
     if (!std::isfinite(alreadyTimes100)) return NonFiniteText(alreadyTimes100).append(u"%");
     const RoundedNumber rounded =
-        Round(alreadyTimes100, std::clamp(decimals, 0, kExactFractionDigits - 1));
+        Round(alreadyTimes100, std::clamp(decimals, 0, ExactFractionDigits - 1));
     std::u16string text(rounded.negative ? u"-" : u"");
     text.append(Widen(rounded.integerDigits));
     if (!rounded.fractionDigits.empty()) {

@@ -11,9 +11,6 @@ namespace zubolo {
 namespace {
 
 constexpr std::u16string_view CloseQuestion = u"終了してよいですか？";
-constexpr std::uint32_t YesNoQuestion = 0x24;  // MB_YESNO | MB_ICONQUESTION
-constexpr int AnswerNo = 7;                    // IDNO
-constexpr unsigned WmDropFiles = 0x0233;
 
 }  // namespace
 
@@ -47,7 +44,7 @@ void TZuboloForm::FormCloseQuery(bool& CanClose) {
         FQueryEndSession = false;
     } else if (CheckBoxCloseQuery.Checked() &&
                Services.boxes.Ask(Services.frame.Owner(Handle()), CloseQuestion, AppDisplayName,
-                                  YesNoQuestion) == AnswerNo) {
+                                  BoxStyle::YesNo | BoxStyle::IconQuestion) == BoxAnswer::No) {
         CanClose = false;
         return;
     }
@@ -75,7 +72,9 @@ void TZuboloForm::CMShowingChanged(bool showing) {
 }
 
 bool TZuboloForm::AppMessage(const QueuedMessage& message) {
-    if (message.window != Handle() || message.message != WmDropFiles) return false;
+    if (message.window != Handle() || message.message != WindowMessage::DropFiles) return false;
+    // Dropped files are not taken yet; the drop's memory is released all the same.
+    Services.frame.FinishDrop(static_cast<NativeHandle>(message.wParam));
     Services.frame.RestoreApplication(Handle());
     return true;
 }

@@ -3,9 +3,10 @@
 #include <random>
 #include <vector>
 
+#include "linkage/ExplorerLink.h"
 #include "mainwindow/CommandMap.h"
 #include "mainwindow/FormServices.h"
-#include "monitor/MonitorState.h"
+#include "monitor/RecycleBinMonitor.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/Menu.h"
@@ -102,26 +103,24 @@ class TZuboloForm : public Control {
     Timer Timer1{1000};
     TrayIcon TrayIcon1;
 
-    // --- Recycle Bin monitor (handlers defined in monitor/RecycleBinMonitor.cpp) ---
     // The one-second tick: the clock in status panel 0 and, while the linkage is on, the
-    // Recycle Bin reading in panel 1, the application title and the tray hint.
+    // Recycle Bin reading in panel 1, the application title and the tray hint
+    // (MonitorHandlers.cpp).
     void Timer1Timer();
     // Switches the linkage on and makes the next reading count as a change.
     void ButtonStartClick();
-    // Switches the linkage off: the drive table and panel 1 empty, the linked Explorer window
-    // gets its usual caption back (defined in monitor/ExplorerLinkage.cpp).
-    void ButtonStopClick();
     // The open-recycle-bin buttons show the empty or the full bin.
     void SetBinButtonImages(bool full);
     // The linkage is on while ButtonStart is disabled and ButtonStop enabled.
     bool LinkageOn() const;
-    // Item count and total size last shown in status panel 1.
-    std::uint64_t PrevCount = 0;
-    std::uint64_t PrevSize = 0;
     MonitorState Monitor;
-    // --- end of Recycle Bin monitor ---
 
-    // --- Lifecycle (defined in mainwindow/FormLifecycle.cpp and FormSettings.cpp) ---
+    // Switches the linkage off: the drive table and panel 1 empty, the linked Explorer window
+    // gets its usual caption back (LinkageHandlers.cpp).
+    void ButtonStopClick();
+    ExplorerLink Linkage;
+
+    // Creation and closing (FormLifecycle.cpp, FormSettings.cpp).
     // Every request to close the window runs this; CanClose set to false keeps the window open.
     void FormCloseQuery(bool& CanClose);
     // A request to close the window: true when FormCloseQuery lets it close.
@@ -133,8 +132,6 @@ class TZuboloForm : public Control {
     // The application's message hook: sees every queued message before it is dispatched and
     // returns true when it handled it.
     bool AppMessage(const QueuedMessage& message);
-    void CheckBoxStayOnTopClick();
-    void CheckBoxShowHintClick();
     // The moment the window was created.
     LocalDateTime AppStartTime1;
     // True only while the close request comes from the system's logoff or shutdown query.
@@ -143,11 +140,13 @@ class TZuboloForm : public Control {
     std::int32_t OriginHeight1 = 0;
     // Seeded from the clock at creation; the About box draws its colours from it.
     std::mt19937 Random;
-    // --- end of lifecycle ---
 
-    // --- Popup menus and command map (items in mainwindow/PopupMenus.cpp, bindings in
-    // mainwindow/CommandMap.cpp, menu marks in mainwindow/MenuCommands.cpp, handlers whose work is
-    // still to be written in mainwindow/HandlersToBuild.cpp) ---
+    // Stay-on-top and hints follow their check boxes (StayOnTopAndHintHandlers.cpp).
+    void CheckBoxStayOnTopClick();
+    void CheckBoxShowHintClick();
+
+    // Popup menus (items in PopupMenus.cpp, marks and commands in MenuCommands.cpp) and the
+    // command map (CommandMap.cpp).
     // The tray icon's menu; also the window's context menu, with its automatic popup off.
     PopupMenu PopupMenu1{u"PopupMenu1"};
     MenuItem PmTrayIcon1{u"PmTrayIcon1"};
@@ -250,7 +249,19 @@ class TZuboloForm : public Control {
     void Pm3CloseQueryClick();
     void Pm3SaveStatusClick();
 
-    // Bound, with their work still to be written (docs/ARCHITECTURE.md lists them).
+    // Shell locations, tools and property sheets (LocationHandlers.cpp).
+    void ButtonDeskTopRbClick();
+    void ButtonShowPropertiesRbClick();
+    void ButtonPropertiesClick();
+    void pm2OpenPC1Click();
+    void pm2OpenDeskTopClick();
+    void pm2OpenHomeClick();
+    void pm2OpenUserClick();
+    void pm2OpenCPanelClick();
+    void pm2TaskMgrClick();
+
+    // Bound, with their work still to be written (HandlersToBuild.cpp; docs/ARCHITECTURE.md
+    // lists them).
     void ButtonOpenRbClick();
     void ListView1ColumnClick(int column);
     int ListView1Compare(const ListItem& item1, const ListItem& item2);
@@ -262,15 +273,6 @@ class TZuboloForm : public Control {
     void pm2AdjustColWidthClick();
     void Pm2UpdateListViewClick();
     void pm3AdjustColWidth2Click();
-    void ButtonDeskTopRbClick();
-    void ButtonShowPropertiesRbClick();
-    void ButtonPropertiesClick();
-    void pm2OpenPC1Click();
-    void pm2OpenDeskTopClick();
-    void pm2OpenHomeClick();
-    void pm2OpenUserClick();
-    void pm2OpenCPanelClick();
-    void pm2TaskMgrClick();
     void ButtonDeskTopClick();
     void ButtonStartMenuClick();
     void ButtonStartUpClick();
@@ -286,7 +288,6 @@ class TZuboloForm : public Control {
     void ButtonDonationClick();
     void ButtonHomeSiteClick();
     void ButtonAboutClick();
-    // --- end of popup menus and command map ---
 
   private:
     WindowHandle handle_ = 0;

@@ -35,6 +35,11 @@ struct WindowPlacement {
 
 inline constexpr std::int32_t ShowCommandHide = 0;  // SW_HIDE
 
+// Window messages that the portable code looks at, with the numbers Windows gives them.
+namespace WindowMessage {
+inline constexpr unsigned DropFiles = 0x0233;  // WM_DROPFILES; wParam is the drop handle
+}  // namespace WindowMessage
+
 // The numbers are those of the settings file.
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
@@ -67,6 +72,9 @@ class WindowFrame {
 
     // Registers the window as a target of files dropped from the shell (or unregisters it).
     virtual void AcceptDroppedFiles(WindowHandle window, bool accept) = 0;
+
+    // Releases the memory of a drop that the window received (DragFinish).
+    virtual void FinishDrop(NativeHandle drop) = 0;
 
     // Paints what the window needs painted now instead of waiting for the next idle moment.
     virtual void Repaint(WindowHandle window) = 0;

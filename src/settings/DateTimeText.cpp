@@ -23,10 +23,10 @@ std::u16string NameAt(const std::array<std::u16string, Size>& names, int index) 
 
 // 0 for Sunday. Sakamoto's method for the Gregorian calendar.
 int DayOfWeek(int year, int month, int day) {
-    static constexpr std::array<int, 12> kMonthOffsets{0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    static constexpr std::array<int, 12> MonthOffsets{0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
     if (month < 1 || month > 12) return -1;
     if (month < 3) --year;
-    const int sum = year + year / 4 - year / 100 + year / 400 + kMonthOffsets[month - 1] + day;
+    const int sum = year + year / 4 - year / 100 + year / 400 + MonthOffsets[month - 1] + day;
     return (sum % 7 + 7) % 7;
 }
 

@@ -6,10 +6,10 @@ namespace zubolo {
 
 namespace {
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
-constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
-constexpr char16_t kReplacement = u'\uFFFD';
+constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view Utf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view Utf16BigEndianMark = "\xFE\xFF";
+constexpr char16_t Replacement = u'\uFFFD';
 
 bool IsHighSurrogate(char32_t c) {
     return c >= 0xD800 && c <= 0xDBFF;
@@ -56,7 +56,7 @@ std::u16string DecodeUtf8(std::string_view bytes) {
     while (at < bytes.size()) {
         const Utf8Lead lead = ReadUtf8Lead(static_cast<unsigned char>(bytes[at]));
         if (lead.length == 0) {
-            text += kReplacement;
+            text += Replacement;
             ++at;
             continue;
         }
@@ -73,7 +73,7 @@ std::u16string DecodeUtf8(std::string_view bytes) {
         if (valid) {
             AppendCodePoint(codePoint, text);
         } else {
-            text += kReplacement;
+            text += Replacement;
         }
         at += taken;
     }
@@ -89,7 +89,7 @@ std::string EncodeUtf8(std::u16string_view text) {
             c = 0x10000 + ((c - 0xD800) << 10) + (text[at + 1] - 0xDC00);
             ++at;
         } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
-            c = kReplacement;
+            c = Replacement;
         }
         if (c < 0x80) {
             bytes += static_cast<char>(c);
@@ -119,7 +119,7 @@ std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
         const auto second = static_cast<unsigned char>(bytes[at + 1]);
         text += static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
     }
-    if (at < bytes.size()) text += kReplacement;
+    if (at < bytes.size()) text += Replacement;
     return text;
 }
 
@@ -138,16 +138,16 @@ std::string EncodeUtf16(std::u16string_view text, bool bigEndian) {
 }  // namespace
 
 DecodedIniText DecodeIniBytes(std::string_view bytes, const TextCodec& ansiCodePage) {
-    if (bytes.starts_with(kUtf8Mark)) {
-        return {IniEncoding::Utf8, DecodeUtf8(bytes.substr(kUtf8Mark.size()))};
+    if (bytes.starts_with(Utf8Mark)) {
+        return {IniEncoding::Utf8, DecodeUtf8(bytes.substr(Utf8Mark.size()))};
     }
-    if (bytes.starts_with(kUtf16LittleEndianMark)) {
+    if (bytes.starts_with(Utf16LittleEndianMark)) {
         return {IniEncoding::Utf16LittleEndian,
-                DecodeUtf16(bytes.substr(kUtf16LittleEndianMark.size()), false)};
+                DecodeUtf16(bytes.substr(Utf16LittleEndianMark.size()), false)};
     }
-    if (bytes.starts_with(kUtf16BigEndianMark)) {
+    if (bytes.starts_with(Utf16BigEndianMark)) {
         return {IniEncoding::Utf16BigEndian,
-                DecodeUtf16(bytes.substr(kUtf16BigEndianMark.size()), true)};
+                DecodeUtf16(bytes.substr(Utf16BigEndianMark.size()), true)};
     }
     return {IniEncoding::Ansi, ansiCodePage.AnsiToUtf16(bytes)};
 }
@@ -156,11 +156,11 @@ std::string EncodeIniText(std::u16string_view text, IniEncoding encoding,
                           const TextCodec& ansiCodePage) {
     switch (encoding) {
         case IniEncoding::Utf8:
-            return std::string(kUtf8Mark) + EncodeUtf8(text);
+            return std::string(Utf8Mark) + EncodeUtf8(text);
         case IniEncoding::Utf16LittleEndian:
-            return std::string(kUtf16LittleEndianMark) + EncodeUtf16(text, false);
+            return std::string(Utf16LittleEndianMark) + EncodeUtf16(text, false);
         case IniEncoding::Utf16BigEndian:
-            return std::string(kUtf16BigEndianMark) + EncodeUtf16(text, true);
+            return std::string(Utf16BigEndianMark) + EncodeUtf16(text, true);
         case IniEncoding::Ansi:
             break;
     }

@@ -4,11 +4,11 @@ namespace zubolo {
 
 namespace {
 
-constexpr std::u16string_view kDelimiters = u"\\/";
-constexpr std::u16string_view kMakerFolder = u"Quorvane";
+constexpr std::u16string_view Delimiters = u"\\/";
+constexpr std::u16string_view MakerFolder = u"Quorvane";
 
 bool IsDelimiter(char16_t c) {
-    return kDelimiters.find(c) != std::u16string_view::npos;
+    return Delimiters.find(c) != std::u16string_view::npos;
 }
 
 bool IsDriveLetter(char16_t c) {
@@ -17,7 +17,7 @@ bool IsDriveLetter(char16_t c) {
 
 // Where the file name begins: just after the last delimiter.
 std::size_t FileNameStart(std::u16string_view path) {
-    const std::size_t delimiter = path.find_last_of(kDelimiters);
+    const std::size_t delimiter = path.find_last_of(Delimiters);
     return delimiter == std::u16string_view::npos ? 0 : delimiter + 1;
 }
 
@@ -56,7 +56,7 @@ std::u16string_view ProgramNameOf(std::u16string_view programPath) {
 
 std::u16string GetIniFilePath(std::u16string_view appDataFolder, std::u16string_view programPath) {
     const std::u16string_view programName = ProgramNameOf(programPath);
-    const std::u16string folder = JoinPath(JoinPath(appDataFolder, kMakerFolder), programName);
+    const std::u16string folder = JoinPath(JoinPath(appDataFolder, MakerFolder), programName);
     return JoinPath(folder, std::u16string(programName) + u".ini");
 }
 

@@ -9,7 +9,7 @@ namespace zubolo {
 namespace {
 
 // Far beyond any settings file; a larger file is not ours to rewrite.
-constexpr std::size_t kLargestSettingsFile = 16 * 1024 * 1024;
+constexpr std::size_t LargestSettingsFile = 16 * 1024 * 1024;
 
 }  // namespace
 
@@ -17,7 +17,7 @@ SettingsStore::SettingsStore(FileSystem& files, const TextCodec& ansiCodePage)
     : files_(files), ansiCodePage_(ansiCodePage) {}
 
 std::optional<IniDocument> SettingsStore::Load(std::u16string_view path) const {
-    const FileContent content = files_.ReadWholeFile(path, kLargestSettingsFile);
+    const FileContent content = files_.ReadWholeFile(path, LargestSettingsFile);
     switch (content.status) {
         case FileContent::Status::Read:
             return IniDocument::Parse(content.bytes, ansiCodePage_);

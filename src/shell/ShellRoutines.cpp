@@ -11,9 +11,9 @@ namespace zubolo {
 
 namespace {
 
-constexpr std::u16string_view kOpenFailed = u"Open Failed ";
-constexpr std::u16string_view kOpenByFailed = u"OpenBy Failed ";
-constexpr std::u16string_view kPropertiesFailed = u"プロパティを表示できませんでした";
+constexpr std::u16string_view OpenFailed = u"Open Failed ";
+constexpr std::u16string_view OpenByFailed = u"OpenBy Failed ";
+constexpr std::u16string_view PropertiesFailed = u"プロパティを表示できませんでした";
 
 // The shell reports success with a value above 32 and an error number otherwise.
 bool ShellOpenSucceeded(std::uint32_t result) {
@@ -40,7 +40,7 @@ std::u16string OpenFailureHead(const ShellContext& context, std::u16string_view 
 }  // namespace
 
 void ShowPlainMessage(const ShellContext& context, std::u16string_view text, NoticeWidth width) {
-    context.boxes.ShowPlain(context.owner, context.appTitle(), text,
+    context.boxes.ShowPlain(context.owner, text, context.appTitle(),
                             width == NoticeWidth::FitContent);
 }
 
@@ -53,7 +53,7 @@ std::u16string GetSpecialFolderPath(const ShellContext& context, std::int32_t cs
 void ShellOpen(const ShellContext& context, std::u16string_view target) {
     const std::uint32_t result = context.shell.ExecuteOpen(target, std::nullopt);
     if (ShellOpenSucceeded(result)) return;
-    ShowPlainMessage(context, JoinLines({OpenFailureHead(context, kOpenFailed, result), target}));
+    ShowPlainMessage(context, JoinLines({OpenFailureHead(context, OpenFailed, result), target}));
 }
 
 void ShellOpenWithParams(const ShellContext& context, std::u16string_view program,
@@ -61,18 +61,18 @@ void ShellOpenWithParams(const ShellContext& context, std::u16string_view progra
     const std::uint32_t result = context.shell.ExecuteOpen(program, parameters);
     if (ShellOpenSucceeded(result)) return;
     ShowPlainMessage(
-        context, JoinLines({OpenFailureHead(context, kOpenByFailed, result), program, parameters}));
+        context, JoinLines({OpenFailureHead(context, OpenByFailed, result), program, parameters}));
 }
 
 void ShowObjectProperties(const ShellContext& context, std::u16string_view path) {
     if (context.shell.ObjectProperties(path)) return;
-    ShowPlainMessage(context, JoinLines({kPropertiesFailed, path}));
+    ShowPlainMessage(context, JoinLines({PropertiesFailed, path}));
 }
 
 void ShowShellProperties(const ShellContext& context, std::u16string_view path) {
     context.dropTopmost();
     if (context.shell.ExecuteProperties(path)) return;
-    ShowPlainMessage(context, JoinLines({kPropertiesFailed, path}));
+    ShowPlainMessage(context, JoinLines({PropertiesFailed, path}));
 }
 
 }  // namespace zubolo

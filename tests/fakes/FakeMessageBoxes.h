@@ -31,7 +31,7 @@ class FakeMessageBoxes : public MessageBoxes {
     std::vector<PlainBox> plainBoxes;
     std::vector<Question> questions;
 
-    void ShowPlain(WindowHandle owner, std::u16string_view caption, std::u16string_view text,
+    void ShowPlain(WindowHandle owner, std::u16string_view text, std::u16string_view caption,
                    bool fitWidth) override {
         plainBoxes.push_back({owner, std::u16string(caption), std::u16string(text), fitWidth});
     }

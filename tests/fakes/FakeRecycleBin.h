@@ -13,7 +13,7 @@ namespace zubolo {
 // A Recycle Bin whose answers the test sets and which records every call.
 class FakeRecycleBin final : public RecycleBin {
   public:
-    static constexpr std::int32_t kFailure = static_cast<std::int32_t>(0x80004005);  // E_FAIL
+    static constexpr std::int32_t Failure = static_cast<std::int32_t>(0x80004005);  // E_FAIL
 
     struct DeleteCall {
         std::u16string path;
@@ -22,7 +22,7 @@ class FakeRecycleBin final : public RecycleBin {
 
     // Answer to a query without root path (all drives).
     RecycleBinQuery wholeBin{true, 0, 0, 0};
-    // Answers to queries by root path; a root not listed fails with kFailure.
+    // Answers to queries by root path; a root not listed fails with Failure.
     std::map<std::u16string, RecycleBinQuery> drives;
     // Answers to deletes by path; a path not listed goes to the bin.
     std::map<std::u16string, DeleteResult> deleteResults;
@@ -34,7 +34,7 @@ class FakeRecycleBin final : public RecycleBin {
         queriedRoots.push_back(rootPath);
         if (!rootPath) return wholeBin;
         const auto drive = drives.find(*rootPath);
-        return drive != drives.end() ? drive->second : RecycleBinQuery{false, kFailure, 0, 0};
+        return drive != drives.end() ? drive->second : RecycleBinQuery{false, Failure, 0, 0};
     }
 
     DeleteResult DeleteWithUndo(std::u16string_view path, WindowHandle owner) override {

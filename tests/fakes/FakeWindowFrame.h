@@ -16,6 +16,7 @@ class FakeWindowFrame final : public WindowFrame {
     WindowState state = WindowState::Normal;
     bool topmost = false;
     bool acceptsFiles = false;
+    std::vector<NativeHandle> finishedDrops;
     int charWidth = 6;  // every character of a text is this wide
     WindowHandle owner = 0;
     std::vector<std::string> calls;
@@ -52,6 +53,10 @@ class FakeWindowFrame final : public WindowFrame {
     void AcceptDroppedFiles(WindowHandle, bool accept) override {
         calls.push_back(accept ? "AcceptDroppedFiles on" : "AcceptDroppedFiles off");
         acceptsFiles = accept;
+    }
+    void FinishDrop(NativeHandle drop) override {
+        calls.push_back("FinishDrop");
+        finishedDrops.push_back(drop);
     }
     void Repaint(WindowHandle) override { calls.push_back("Repaint"); }
     WindowHandle Owner(WindowHandle) override { return owner; }

@@ -16,7 +16,7 @@ namespace {
 
 // Every trigger of the window with the command it runs. Triggers that are not a control or a
 // menu item of that name are events, written with a space.
-const std::vector<std::pair<std::u16string, std::string>> kTriggers = {
+const std::vector<std::pair<std::u16string, std::string>> TriggersAndCommands = {
     {u"Timer1 tick", "Timer1Timer"},
     {u"ButtonStart", "ButtonStartClick"},
     {u"Pm3Start", "ButtonStartClick"},
@@ -158,7 +158,7 @@ using CommandMap = FormFixture;
 
 TEST_F(CommandMap, EveryTriggerRunsItsCommand) {
     RecordCommands(form, ran);
-    for (const auto& [trigger, command] : kTriggers) {
+    for (const auto& [trigger, command] : TriggersAndCommands) {
         ran.clear();
         ASSERT_TRUE(Trigger(form, trigger)) << testing::PrintToString(trigger);
         EXPECT_EQ(ran, std::vector<std::string>{command}) << testing::PrintToString(trigger);
@@ -167,7 +167,7 @@ TEST_F(CommandMap, EveryTriggerRunsItsCommand) {
 
 TEST_F(CommandMap, BindsNothingBeyondTheTriggersItLists) {
     std::set<std::string> expectedCommands;
-    for (const auto& entry : kTriggers) expectedCommands.insert(entry.second);
+    for (const auto& entry : TriggersAndCommands) expectedCommands.insert(entry.second);
     std::set<std::string> commands;
     std::size_t triggers = 0;
     for (const CommandBinding& binding : form.CommandMap()) {
@@ -176,7 +176,7 @@ TEST_F(CommandMap, BindsNothingBeyondTheTriggersItLists) {
         triggers += binding.triggers.size();
     }
     EXPECT_EQ(commands, expectedCommands);
-    EXPECT_EQ(triggers, kTriggers.size());
+    EXPECT_EQ(triggers, TriggersAndCommands.size());
 }
 
 TEST_F(CommandMap, DriveListColumnClickAndSortingAreBound) {

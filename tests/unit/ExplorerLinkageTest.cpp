@@ -15,8 +15,9 @@ struct Linked {
     Linked() {
         form.StatusBar1.SetPanelText(1, u"(3) 1,024");
         form.ListView1.AddItem({u"C:", {}, -1});
-        form.PrevCount = 3;
-        form.Monitor = {3, Explorer, EmptyBinIcon, FullBinIcon};
+        form.Monitor.PrevCount = 3;
+        form.Monitor.LastItemCount = 3;
+        form.Linkage = {Explorer, EmptyBinIcon, FullBinIcon};
     }
     Application app;
     FakeFormServices fakes;
@@ -31,8 +32,8 @@ TEST(ButtonStopClick, EndsTheLinkageAndEmptiesTheTableAndPanel) {
     EXPECT_FALSE(form.ButtonStop.Enabled());
     EXPECT_TRUE(form.ListView1.Items().empty());
     EXPECT_EQ(form.StatusBar1.PanelText(1), u"");
-    EXPECT_EQ(form.PrevCount, 0u);
-    EXPECT_EQ(form.Monitor.hLinkedWindow, Explorer) << "the link is remembered";
+    EXPECT_EQ(form.Monitor.PrevCount, 0u);
+    EXPECT_EQ(form.Linkage.hLinkedWindow, Explorer) << "the link is remembered";
     EXPECT_EQ(linked.fakes.frame.calls.back(), "ProcessPendingMessages");
 }
 
@@ -48,7 +49,7 @@ TEST(ButtonStopClick, WritesTheUsualCaptionBackOnlyWhileTheWindowShowsABinIcon) 
                           Case{"navigated elsewhere", Explorer, FolderIcon, false},
                           Case{"never linked", 0, EmptyBinIcon, false}}) {
         Linked linked;
-        linked.form.Monitor.hLinkedWindow = c.linked;
+        linked.form.Linkage.hLinkedWindow = c.linked;
         linked.fakes.windows.smallIcons[Explorer] = c.icon;
         linked.form.ButtonStopClick();
         const auto& texts = linked.fakes.windows.texts;

@@ -14,15 +14,12 @@ namespace {
 using testing::ElementsAre;
 using testing::IsEmpty;
 
-constexpr WindowHandle kMainWindow = 100;
-constexpr WindowHandle kApplicationWindow = 50;
-constexpr int kYes = 6;
-constexpr int kNo = 7;
-constexpr unsigned kDropFiles = 0x0233;
-const std::u16string kIniPath = u"C:\\Users\\taro\\AppData\\Roaming\\Quorvane\\Zubolo\\Zubolo.ini";
+constexpr WindowHandle MainWindow = 100;
+constexpr WindowHandle ApplicationWindow = 50;
+const std::u16string IniPath = u"C:\\Users\\taro\\AppData\\Roaming\\Quorvane\\Zubolo\\Zubolo.ini";
 
 // Every setting away from its default, the window maximized at a place of its own.
-constexpr std::string_view kChangedSettings =
+constexpr std::string_view ChangedSettings =
     "[POSITION]\r\nFlags=2\r\nShowCmd=3\r\nMaxX=-4\r\nMaxY=-4\r\nLeft=11\r\nTop=22\r\n"
     "Right=333\r\nBottom=444\r\nState=2\r\n\r\n"
     "[MODE]\r\nDragDrop=7\r\nStayOnTop=1\r\nMinimize=-5\r\nCloseQuery=1\r\nSaveStatus=0\r\n"
@@ -31,15 +28,15 @@ constexpr std::string_view kChangedSettings =
 class FormLifecycleTest : public testing::Test {
   protected:
     FormLifecycleTest() {
-        form.SetHandle(kMainWindow);
-        fakes.frame.owner = kApplicationWindow;
+        form.SetHandle(MainWindow);
+        fakes.frame.owner = ApplicationWindow;
     }
 
     void Create() {
         form.FormCreate();
         fakes.frame.calls.clear();
     }
-    std::string& SettingsFile() { return fakes.files.files[kIniPath]; }
+    std::string& SettingsFile() { return fakes.files.files[IniPath]; }
 
     Application app;
     FakeFormServices fakes;
@@ -73,7 +70,7 @@ TEST_F(FormLifecycleTest, FirstStartPlacesTheHiddenWindowInTheWorkAreaThirdsWith
 }
 
 TEST_F(FormLifecycleTest, SavedSettingsReachTheWindowAndTheControlsInTheFilesOrder) {
-    SettingsFile() = kChangedSettings;
+    SettingsFile() = ChangedSettings;
     form.FormCreate();
 
     // The stay-on-top command runs as the check box changes, before the panel is measured.
@@ -95,7 +92,7 @@ TEST_F(FormLifecycleTest, SavedSettingsReachTheWindowAndTheControlsInTheFilesOrd
 }
 
 TEST_F(FormLifecycleTest, AWindowAlreadyShowingTakesThePlacementAsSaved) {
-    SettingsFile() = kChangedSettings;
+    SettingsFile() = ChangedSettings;
     fakes.frame.showing = true;
     form.FormCreate();
     EXPECT_THAT(
@@ -105,14 +102,14 @@ TEST_F(FormLifecycleTest, AWindowAlreadyShowingTakesThePlacementAsSaved) {
 }
 
 TEST_F(FormLifecycleTest, AnUnreadableSettingsFileGivesTheDefaultsAndIsNeverOverwritten) {
-    SettingsFile() = kChangedSettings;
-    fakes.files.unreadableFiles.insert(kIniPath);
+    SettingsFile() = ChangedSettings;
+    fakes.files.unreadableFiles.insert(IniPath);
     Create();
     EXPECT_FALSE(form.CheckBoxStayOnTop.Checked());
     EXPECT_TRUE(form.CheckBoxSaveStatus.Checked());
 
     EXPECT_TRUE(form.CloseQuery());
-    EXPECT_EQ(SettingsFile(), kChangedSettings);
+    EXPECT_EQ(SettingsFile(), ChangedSettings);
     EXPECT_TRUE(
         std::none_of(fakes.files.calls.begin(), fakes.files.calls.end(),
                      [](const std::u16string& call) { return call.starts_with(u"write"); }));
@@ -144,9 +141,9 @@ TEST_F(FormLifecycleTest, CloseWritesProgramPositionAndModeAndHidesTheTrayIcon) 
 }
 
 TEST_F(FormLifecycleTest, WithoutSaveStatusOnlyProgramIsRewrittenAndOtherSectionsStay) {
-    SettingsFile() = std::string(kChangedSettings) + "[Other]\r\nkeep=1\r\n\r\n";
+    SettingsFile() = std::string(ChangedSettings) + "[Other]\r\nkeep=1\r\n\r\n";
     Create();
-    fakes.boxes.defaultAnswer = kYes;
+    fakes.boxes.defaultAnswer = BoxAnswer::Yes;
 
     EXPECT_TRUE(form.CloseQuery());
 
@@ -168,11 +165,11 @@ TEST_F(FormLifecycleTest, WhenTheFolderCannotBeMadeTheFileBesideTheProgramIsWrit
 }
 
 TEST_F(FormLifecycleTest, ANoToTheCloseQuestionChangesNothing) {
-    SettingsFile() = kChangedSettings;
+    SettingsFile() = ChangedSettings;
     Create();
     form.TrayIcon1.SetVisible(true);
     fakes.files.calls.clear();
-    fakes.boxes.answers = {kNo};
+    fakes.boxes.answers = {BoxAnswer::No};
 
     bool canClose = true;
     form.FormCloseQuery(canClose);
@@ -180,25 +177,25 @@ TEST_F(FormLifecycleTest, ANoToTheCloseQuestionChangesNothing) {
     EXPECT_FALSE(canClose);
     ASSERT_EQ(fakes.boxes.questions.size(), 1u);
     const auto& question = fakes.boxes.questions[0];
-    EXPECT_EQ(question.owner, kApplicationWindow);
+    EXPECT_EQ(question.owner, ApplicationWindow);
     EXPECT_EQ(question.text, u"終了してよいですか？");
     EXPECT_EQ(question.caption, u"ずぼろ");
     EXPECT_EQ(question.flags, 0x24u);
     EXPECT_THAT(fakes.files.calls, IsEmpty());
     EXPECT_THAT(fakes.frame.calls, IsEmpty());
-    EXPECT_EQ(SettingsFile(), kChangedSettings);
+    EXPECT_EQ(SettingsFile(), ChangedSettings);
     EXPECT_TRUE(form.TrayIcon1.Visible());
 
-    fakes.boxes.answers = {kYes};
+    fakes.boxes.answers = {BoxAnswer::Yes};
     EXPECT_TRUE(form.CloseQuery());
-    EXPECT_NE(SettingsFile(), kChangedSettings);
+    EXPECT_NE(SettingsFile(), ChangedSettings);
     EXPECT_FALSE(form.TrayIcon1.Visible());
 }
 
 TEST_F(FormLifecycleTest, TheShutdownQueryNeverAsksButALaterCloseDoes) {
-    SettingsFile() = kChangedSettings;
+    SettingsFile() = ChangedSettings;
     Create();
-    fakes.boxes.defaultAnswer = kNo;
+    fakes.boxes.defaultAnswer = BoxAnswer::No;
 
     EXPECT_TRUE(form.WMQueryEndSession());
     EXPECT_THAT(fakes.boxes.questions, IsEmpty());
@@ -219,14 +216,14 @@ TEST_F(FormLifecycleTest, ARestartBringsBackThePlaceAndTheModes) {
     form.Pm4Shrink.SetChecked(true);
     form.OriginHeight1 = 250;
     fakes.frame.placement = {0, 1, {-1, -1}, {30, 40, 530, 440}};
-    fakes.boxes.defaultAnswer = kYes;
+    fakes.boxes.defaultAnswer = BoxAnswer::Yes;
     ASSERT_TRUE(form.CloseQuery());
 
     Application nextApp;
     FakeFormServices next;
-    next.files.files[kIniPath] = SettingsFile();
+    next.files.files[IniPath] = SettingsFile();
     TZuboloForm restarted(nextApp, next.services);
-    restarted.SetHandle(kMainWindow);
+    restarted.SetHandle(MainWindow);
     restarted.FormCreate();
 
     EXPECT_THAT(next.frame.calls,
@@ -255,12 +252,14 @@ TEST_F(FormLifecycleTest, StayOnTopAndHintsFollowTheirCheckBoxes) {
 
 TEST_F(FormLifecycleTest, TheMessageHookTakesOnlyDropsOnTheMainWindowAndRestoresTheApplication) {
     Create();
-    EXPECT_FALSE(app.OnMessage({kMainWindow, 0x0100, 0, 0}));
-    EXPECT_FALSE(app.OnMessage({kApplicationWindow, kDropFiles, 1, 0}));
+    EXPECT_FALSE(app.OnMessage({MainWindow, 0x0100, 0, 0}));
+    EXPECT_FALSE(app.OnMessage({ApplicationWindow, WindowMessage::DropFiles, 1, 0}));
     EXPECT_THAT(fakes.frame.calls, IsEmpty());
 
-    EXPECT_TRUE(app.OnMessage({kMainWindow, kDropFiles, 1, 0}));
-    EXPECT_THAT(fakes.frame.calls, ElementsAre("RestoreApplication"));
+    EXPECT_TRUE(app.OnMessage({MainWindow, WindowMessage::DropFiles, 0xD80, 0}));
+    EXPECT_THAT(fakes.frame.calls, ElementsAre("FinishDrop", "RestoreApplication"));
+    EXPECT_THAT(fakes.frame.finishedDrops, ElementsAre(NativeHandle{0xD80}))
+        << "the drop handle is released";
 }
 
 TEST_F(FormLifecycleTest, ShowingTheWindowEnablesAndRepaintsIt) {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "fakes/FakeFormServices.h"
+#include "mainwindow/FormShellContext.h"
 #include "mainwindow/ZuboloForm.h"
-#include "shell/FormShellContext.h"
 
 namespace zubolo {
 namespace {
@@ -71,7 +71,7 @@ struct Command {
     std::vector<std::u16string> shellCalls;
 };
 
-const Command kCommands[] = {
+const Command Commands[] = {
     {"pm2OpenDeskTopClick",
      &TZuboloForm::pm2OpenDeskTopClick,
      {u"folder 0", u"open C:\\Users\\taro\\Desktop\\"}},
@@ -92,7 +92,7 @@ const Command kCommands[] = {
 };
 
 TEST_F(LocationCommands, EachCommandHandsItsExactTargetToTheShell) {
-    for (const Command& command : kCommands) {
+    for (const Command& command : Commands) {
         SCOPED_TRACE(command.name);
         ForgetShellCalls();
 
@@ -107,7 +107,7 @@ TEST_F(LocationCommands, EachCommandHandsItsExactTargetToTheShell) {
 TEST_F(LocationCommands, AFailureIsReportedInABoxOfTheMainWindowUnderTheApplicationTitle) {
     fakes.shell.openResult = 2;
     fakes.shell.objectPropertiesResult = false;
-    for (const Command& command : kCommands) {
+    for (const Command& command : Commands) {
         SCOPED_TRACE(command.name);
         fakes.boxes.plainBoxes.clear();
 

@@ -62,7 +62,7 @@ std::vector<Row> Rows(const MenuItem& parent, std::vector<std::string>& ran) {
     return rows;
 }
 
-const std::vector<Row> kMenuRows = {
+const std::vector<Row> MenuRows = {
     {u"PmTrayIcon1", u"PopupMenu1", u"[TrayIcon]", "disabled, hidden", -1, ""},
     {u"Pm1Restore", u"PopupMenu1", u"元の大きさに戻す", "", -1, "Pm1RestoreClick"},
     {u"Pm1OpenRb", u"PopupMenu1", u"ごみ箱を開く", "", 0, "ButtonOpenRbClick"},
@@ -165,8 +165,8 @@ TEST_F(PopupMenus, EveryItemAsDesigned) {
          {&form.PopupMenu1, &form.PopupMenu2, &form.PopupMenu3, &form.PopupMenu4}) {
         for (Row& row : Rows(menu->Items(), ran)) rows.push_back(std::move(row));
     }
-    ASSERT_EQ(rows.size(), kMenuRows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i], kMenuRows[i]) << "row " << i;
+    ASSERT_EQ(rows.size(), MenuRows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i], MenuRows[i]) << "row " << i;
 }
 
 TEST_F(PopupMenus, ImageListsAndAutomaticPopup) {

@@ -28,11 +28,11 @@ struct Monitored {
     void Bin(std::uint64_t count, std::uint64_t size) {
         fakes.recycleBin.wholeBin = {true, 0, count, size};
     }
-    void BinFails() { fakes.recycleBin.wholeBin = {false, FakeRecycleBin::kFailure, 0, 0}; }
+    void BinFails() { fakes.recycleBin.wholeBin = {false, FakeRecycleBin::Failure, 0, 0}; }
     void LinkageOff() {
         form.ButtonStart.SetEnabled(true);
         form.ButtonStop.SetEnabled(false);
-        form.PrevCount = 0;
+        form.Monitor.PrevCount = 0;
     }
     std::u16string Panel(int index) const { return form.StatusBar1.PanelText(index); }
 
@@ -68,8 +68,8 @@ TEST(RecycleBinMonitor, SuccessfulReadingsAsPanelTitleAndRememberedValues) {
     for (const Reading& r : readings) {
         SCOPED_TRACE(r.what);
         Monitored m;
-        m.form.PrevCount = r.prevCount;
-        m.form.PrevSize = r.prevSize;
+        m.form.Monitor.PrevCount = r.prevCount;
+        m.form.Monitor.PrevSize = r.prevSize;
         m.fakes.locale.thousands = r.thousands;
         m.Bin(r.count, r.size);
 
@@ -78,8 +78,8 @@ TEST(RecycleBinMonitor, SuccessfulReadingsAsPanelTitleAndRememberedValues) {
         EXPECT_EQ(m.Panel(1), r.panel1);
         EXPECT_EQ(m.app.Title(), r.panel1);
         const bool written = r.panel1 != u"before";
-        EXPECT_EQ(m.form.PrevCount, written ? r.count : r.prevCount);
-        EXPECT_EQ(m.form.PrevSize, written ? r.size : r.prevSize);
+        EXPECT_EQ(m.form.Monitor.PrevCount, written ? r.count : r.prevCount);
+        EXPECT_EQ(m.form.Monitor.PrevSize, written ? r.size : r.prevSize);
         EXPECT_EQ(m.form.Monitor.LastItemCount, r.lastItemCount) << "written on every success";
         EXPECT_EQ(m.fakes.recycleBin.queriedRoots,
                   (std::vector<std::optional<std::u16string>>{std::nullopt}))
@@ -122,7 +122,7 @@ TEST(RecycleBinMonitor, LinkageOffOnlyWritesTheClockAndTheProgramTitle) {
         EXPECT_EQ(m.app.Title(), u"ずぼろ");
         EXPECT_EQ(m.form.TrayIcon1.Hint(), u"hint");
         EXPECT_TRUE(m.fakes.recycleBin.queriedRoots.empty());
-        EXPECT_EQ(m.form.PrevCount, 0u);
+        EXPECT_EQ(m.form.Monitor.PrevCount, 0u);
         EXPECT_EQ(m.form.Monitor.LastItemCount, -7);
     }
 }
@@ -139,8 +139,8 @@ TEST(RecycleBinMonitor, FailedQueryKeepsWhatWasReadAndUnchangedFiguresStayHidden
     EXPECT_EQ(m.Panel(1), u"ずぼろ");
     EXPECT_EQ(m.form.TrayIcon1.Hint(), u"ずぼろ");
     EXPECT_EQ(m.app.Title(), u"(3) 300");
-    EXPECT_EQ(m.form.PrevCount, 3u);
-    EXPECT_EQ(m.form.PrevSize, 300u);
+    EXPECT_EQ(m.form.Monitor.PrevCount, 3u);
+    EXPECT_EQ(m.form.Monitor.PrevSize, 300u);
     EXPECT_EQ(m.form.Monitor.LastItemCount, 3);
 
     m.Bin(3, 300);
@@ -177,12 +177,12 @@ TEST(RecycleBinMonitor, StartingTheLinkageForcesTheNextReadingToBeShown) {
     EXPECT_FALSE(m.form.ButtonStart.Enabled());
     EXPECT_TRUE(m.form.ButtonStop.Enabled());
     EXPECT_TRUE(m.form.LinkageOn());
-    EXPECT_EQ(m.form.PrevCount, Forced);
+    EXPECT_EQ(m.form.Monitor.PrevCount, Forced);
 
     m.form.Timer1.Tick();
     EXPECT_EQ(m.Panel(1), u"(0) 0");
     EXPECT_EQ(m.app.Title(), u"(0) 0");
-    EXPECT_EQ(m.form.PrevCount, 0u);
+    EXPECT_EQ(m.form.Monitor.PrevCount, 0u);
 }
 
 TEST(RecycleBinMonitor, LinkedWindowIconIsCapturedWhenTheBinEmptiesOrTurnsFull) {
@@ -204,15 +204,15 @@ TEST(RecycleBinMonitor, LinkedWindowIconIsCapturedWhenTheBinEmptiesOrTurnsFull) 
         SCOPED_TRACE(c.what);
         Monitored m;
         m.fakes.windows.smallIcons[Explorer] = ExplorerIcon;
-        m.form.Monitor = {0, c.linked, 11, 22};
-        m.form.PrevCount = c.prevCount;
+        m.form.Linkage = {c.linked, 11, 22};
+        m.form.Monitor.PrevCount = c.prevCount;
         m.Bin(c.count, 0);
 
         m.form.Timer1.Tick();
 
-        EXPECT_EQ(m.form.Monitor.hEmptyBinIcon, c.emptyIcon);
-        EXPECT_EQ(m.form.Monitor.hFullBinIcon, c.fullIcon);
-        EXPECT_EQ(m.form.Monitor.hLinkedWindow, c.linked);
+        EXPECT_EQ(m.form.Linkage.hEmptyBinIcon, c.emptyIcon);
+        EXPECT_EQ(m.form.Linkage.hFullBinIcon, c.fullIcon);
+        EXPECT_EQ(m.form.Linkage.hLinkedWindow, c.linked);
     }
 }
 

@@ -10,11 +10,11 @@
 namespace zubolo {
 namespace {
 
-const FakeTextCodec kLatin1;
-constexpr std::u16string_view kMissing = u"<missing>";
+const FakeTextCodec Latin1;
+constexpr std::u16string_view Missing = u"<missing>";
 
 IniDocument Parse(std::string_view bytes) {
-    return IniDocument::Parse(bytes, kLatin1);
+    return IniDocument::Parse(bytes, Latin1);
 }
 
 struct ReadCase {
@@ -34,22 +34,22 @@ TEST(SettingsIniDocumentTest, ReadsEntriesByTheLineRules) {
         {"[P]\r\nk=\"C:\\a b\" ;note\r\n", u"P", u"k", u"\"C:\\a b\" ;note"},
         {"[P]\r\nlonely\r\n", u"P", u"lonely", u""},
         {"[P]\r\n=v\r\n", u"P", u"", u"v"},
-        {"[P]\r\n;k=1\r\n", u"P", u"k", kMissing},
-        {"k=1\r\n[P]\r\n", u"P", u"k", kMissing},
+        {"[P]\r\n;k=1\r\n", u"P", u"k", Missing},
+        {"k=1\r\n[P]\r\n", u"P", u"k", Missing},
         // Section names and keys ignore case.
         {"[mode]\r\nSTATE=2\r\n", u"MODE", u"state", u"2"},
         // Only the first header of a section counts, whatever its case.
         {"[MODE]\r\nA=1\r\n[X]\r\n[mode]\r\nA=3\r\nB=2\r\n", u"MODE", u"A", u"1"},
-        {"[MODE]\r\nA=1\r\n[X]\r\n[mode]\r\nA=3\r\nB=2\r\n", u"MODE", u"B", kMissing},
+        {"[MODE]\r\nA=1\r\n[X]\r\n[mode]\r\nA=3\r\nB=2\r\n", u"MODE", u"B", Missing},
         {"[P]\r\nk=1\r\nk=2\r\n", u"P", u"k", u"1"},
         // Lines may end with LF or CR alone.
         {"[P]\nA=1\rB=2", u"P", u"B", u"2"},
         {"[]\r\nk=1\r\n", u"", u"k", u"1"},
-        {"[P\r\nk=1\r\n", u"P", u"k", kMissing},
+        {"[P\r\nk=1\r\n", u"P", u"k", Missing},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.file);
-        EXPECT_EQ(Parse(c.file).ReadString(c.section, c.key, kMissing), c.expected);
+        EXPECT_EQ(Parse(c.file).ReadString(c.section, c.key, Missing), c.expected);
     }
 }
 
@@ -112,7 +112,7 @@ TEST(SettingsIniDocumentTest, WritesTheWholeDocumentBack) {
         SCOPED_TRACE(c.before);
         IniDocument document = Parse(c.before);
         c.change(document);
-        EXPECT_EQ(document.Serialise(kLatin1), c.after);
+        EXPECT_EQ(document.Serialise(Latin1), c.after);
     }
 }
 
@@ -146,12 +146,12 @@ TEST(SettingsIniDocumentTest, KeepsTheEncodingAndMarkItFound) {
         SCOPED_TRACE(c.name);
         IniDocument document = Parse(c.file);
         EXPECT_EQ(document.Encoding(), c.encoding);
-        EXPECT_EQ(document.ReadString(u"A", u"k", kMissing), c.value);
-        EXPECT_EQ(document.Serialise(kLatin1), c.file);
+        EXPECT_EQ(document.ReadString(u"A", u"k", Missing), c.value);
+        EXPECT_EQ(document.Serialise(Latin1), c.file);
 
         // A second value survives the trip just as well.
         document.WriteString(u"A", u"k2", c.value);
-        EXPECT_EQ(Parse(document.Serialise(kLatin1)), document);
+        EXPECT_EQ(Parse(document.Serialise(Latin1)), document);
     }
 }
 
@@ -159,7 +159,7 @@ TEST(SettingsIniDocumentTest, AnsiLosesOnlyWhatTheCodePageCannotHold) {
     IniDocument fresh;
     fresh.WriteString(u"PROGRAM", u"Path", u"C:\\ツール\\café");
     EXPECT_EQ(fresh.Encoding(), IniEncoding::Ansi);
-    EXPECT_EQ(fresh.Serialise(kLatin1), "[PROGRAM]\r\nPath=C:\\???\\caf\xE9\r\n\r\n");
+    EXPECT_EQ(fresh.Serialise(Latin1), "[PROGRAM]\r\nPath=C:\\???\\caf\xE9\r\n\r\n");
 }
 
 TEST(SettingsIniDocumentTest, MalformedUnicodeBecomesReplacementCharacters) {
@@ -176,7 +176,7 @@ TEST(SettingsIniDocumentTest, MalformedUnicodeBecomesReplacementCharacters) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.value));
-        EXPECT_EQ(Parse(c.file).ReadString(u"A", u"k", kMissing), c.value);
+        EXPECT_EQ(Parse(c.file).ReadString(u"A", u"k", Missing), c.value);
     }
 }
 

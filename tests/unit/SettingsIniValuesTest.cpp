@@ -10,8 +10,8 @@
 namespace zubolo {
 namespace {
 
-constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
 
 struct IntegerCase {
     std::u16string_view text;
@@ -30,10 +30,10 @@ TEST(SettingsIniValuesTest, ParsesDecimalAndHexadecimalWithinThirtyTwoBits) {
         {u"$1", 1},
         {u"$fF", 255},
         {u"-$10", -16},
-        {u"2147483647", kMax},
-        {u"-2147483648", kMin},
-        {u"$7FFFFFFF", kMax},
-        {u"-0x80000000", kMin},
+        {u"2147483647", Max},
+        {u"-2147483648", Min},
+        {u"$7FFFFFFF", Max},
+        {u"-0x80000000", Min},
         // Out of range, in either notation.
         {u"2147483648", std::nullopt},
         {u"-2147483649", std::nullopt},
@@ -60,7 +60,7 @@ TEST(SettingsIniValuesTest, ParsesDecimalAndHexadecimalWithinThirtyTwoBits) {
 }
 
 TEST(SettingsIniValuesTest, WritesPlainDecimalThatReadsBack) {
-    for (const std::int32_t value : {0, 1, -1, 1080, kMin, kMax}) {
+    for (const std::int32_t value : {0, 1, -1, 1080, Min, Max}) {
         EXPECT_EQ(ParseIniInteger(FormatIniInteger(value)), value);
     }
     EXPECT_EQ(FormatIniInteger(-32000), u"-32000");

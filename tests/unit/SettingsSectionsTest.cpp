@@ -10,12 +10,12 @@
 namespace zubolo {
 namespace {
 
-const FakeTextCodec kLatin1;
-const WindowPlacement kCurrent{2, 1, {-1, -1}, {10, 20, 310, 220}};
-const ScreenRect kWorkArea{0, 0, 1200, 900};
+const FakeTextCodec Latin1;
+const WindowPlacement Current{2, 1, {-1, -1}, {10, 20, 310, 220}};
+const ScreenRect WorkArea{0, 0, 1200, 900};
 
 IniDocument Parse(std::string_view bytes) {
-    return IniDocument::Parse(bytes, kLatin1);
+    return IniDocument::Parse(bytes, Latin1);
 }
 
 struct PlacementCase {
@@ -36,7 +36,7 @@ TEST(SettingsSectionsTest, PlacementFallsBackToTheCurrentOneAndTheWorkAreaThirds
     };
     for (const PlacementCase& c : cases) {
         SCOPED_TRACE(c.file);
-        EXPECT_EQ(ReadPositionPlacement(Parse(c.file), kCurrent, kWorkArea), c.expected);
+        EXPECT_EQ(ReadPositionPlacement(Parse(c.file), Current, WorkArea), c.expected);
     }
 }
 
@@ -73,7 +73,7 @@ TEST(SettingsSectionsTest, WritingReplacesBothSectionsWithTheirKeysInOrderAfterO
         "[POSITION]\r\nLeft=1\r\nOld=1\r\n\r\n[MODE]\r\nShowHint=1\r\n\r\n[Other]\r\nkeep=1\r\n");
     WritePositionSection(document, {0, 3, {-1, -8}, {100, 50, 700, 450}}, WindowState::Maximized);
     WriteModeSection(document, {1, true, 0, false, true, true, true, 123, false});
-    EXPECT_EQ(document.Serialise(kLatin1),
+    EXPECT_EQ(document.Serialise(Latin1),
               "[Other]\r\nkeep=1\r\n\r\n"
               "[POSITION]\r\nFlags=0\r\nShowCmd=3\r\nMaxX=-1\r\nMaxY=-8\r\nLeft=100\r\nTop=50\r\n"
               "Right=700\r\nBottom=450\r\nState=2\r\n\r\n"
@@ -82,7 +82,7 @@ TEST(SettingsSectionsTest, WritingReplacesBothSectionsWithTheirKeysInOrderAfterO
 
     ErasePositionSection(document);
     EraseModeSection(document);
-    EXPECT_EQ(document.Serialise(kLatin1), "[Other]\r\nkeep=1\r\n\r\n");
+    EXPECT_EQ(document.Serialise(Latin1), "[Other]\r\nkeep=1\r\n\r\n");
 }
 
 }  // namespace

@@ -14,11 +14,11 @@ namespace {
 
 using testing::ElementsAre;
 
-const std::u16string kFolder = u"C:\\Users\\taro\\AppData\\Roaming\\Quorvane\\Zubolo";
-const std::u16string kIniPath = kFolder + u"\\Zubolo.ini";
-const std::u16string kTemporary = kIniPath + u".tmp";
-const std::u16string kProgram = u"C:\\Tools\\Zubolo.exe";
-const std::string kOldFile = "[Other]\r\nkeep=1\r\n\r\n[PROGRAM]\r\nVersion=V1.0\r\n\r\n";
+const std::u16string Folder = u"C:\\Users\\taro\\AppData\\Roaming\\Quorvane\\Zubolo";
+const std::u16string IniPath = Folder + u"\\Zubolo.ini";
+const std::u16string Temporary = IniPath + u".tmp";
+const std::u16string Program = u"C:\\Tools\\Zubolo.exe";
+const std::string OldFile = "[Other]\r\nkeep=1\r\n\r\n[PROGRAM]\r\nVersion=V1.0\r\n\r\n";
 
 class SettingsStoreTest : public testing::Test {
   protected:
@@ -34,8 +34,8 @@ class SettingsStoreTest : public testing::Test {
 };
 
 TEST_F(SettingsStoreTest, LoadsTheFileOrAnEmptyDocumentWhenThereIsNone) {
-    files.files[kIniPath] = "[MODE]\r\nDragDrop=2\r\n";
-    const std::optional<IniDocument> loaded = store.Load(kIniPath);
+    files.files[IniPath] = "[MODE]\r\nDragDrop=2\r\n";
+    const std::optional<IniDocument> loaded = store.Load(IniPath);
     ASSERT_TRUE(loaded.has_value());
     EXPECT_EQ(loaded->ReadInteger(u"MODE", u"DragDrop", 0), 2);
 
@@ -43,43 +43,43 @@ TEST_F(SettingsStoreTest, LoadsTheFileOrAnEmptyDocumentWhenThereIsNone) {
 }
 
 TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsNotMistakenForAMissingOne) {
-    files.files[kIniPath] = kOldFile;
-    files.unreadableFiles.insert(kIniPath);
-    EXPECT_EQ(store.Load(kIniPath), std::nullopt);
+    files.files[IniPath] = OldFile;
+    files.unreadableFiles.insert(IniPath);
+    EXPECT_EQ(store.Load(IniPath), std::nullopt);
 
     files.unreadableFiles.clear();
-    files.files[kIniPath] = std::string(16 * 1024 * 1024 + 1, 'x');
-    EXPECT_EQ(store.Load(kIniPath), std::nullopt);
+    files.files[IniPath] = std::string(16 * 1024 * 1024 + 1, 'x');
+    EXPECT_EQ(store.Load(IniPath), std::nullopt);
 }
 
 TEST_F(SettingsStoreTest, WritesToTheUsualPathWhenItsFolderExistsOrCanBeMade) {
-    files.folders.insert(kFolder);
-    EXPECT_EQ(store.PrepareWritePath(kIniPath, kProgram), kIniPath);
+    files.folders.insert(Folder);
+    EXPECT_EQ(store.PrepareWritePath(IniPath, Program), IniPath);
     EXPECT_TRUE(files.calls.empty());
 
     files.folders.clear();
-    EXPECT_EQ(store.PrepareWritePath(kIniPath, kProgram), kIniPath);
-    EXPECT_THAT(files.calls, ElementsAre(u"create folder " + kFolder + u"\\"));
+    EXPECT_EQ(store.PrepareWritePath(IniPath, Program), IniPath);
+    EXPECT_THAT(files.calls, ElementsAre(u"create folder " + Folder + u"\\"));
     EXPECT_TRUE(files.FolderExists(u"C:\\Users\\taro\\AppData\\Roaming\\Quorvane"));
-    EXPECT_TRUE(files.FolderExists(kFolder));
+    EXPECT_TRUE(files.FolderExists(Folder));
 }
 
 TEST_F(SettingsStoreTest, FallsBackBesideTheProgramWhenTheFolderCannotBeMade) {
     files.folderCreationFails = true;
-    EXPECT_EQ(store.PrepareWritePath(kIniPath, kProgram), u"C:\\Tools\\Zubolo.ini");
+    EXPECT_EQ(store.PrepareWritePath(IniPath, Program), u"C:\\Tools\\Zubolo.ini");
     // A path without a folder part lies in the current folder, which exists.
-    EXPECT_EQ(store.PrepareWritePath(u"Zubolo.ini", kProgram), u"Zubolo.ini");
+    EXPECT_EQ(store.PrepareWritePath(u"Zubolo.ini", Program), u"Zubolo.ini");
 }
 
 TEST_F(SettingsStoreTest, SavesThroughATemporaryFileInTheSameFolder) {
-    files.files[kIniPath] = kOldFile;
-    ASSERT_TRUE(store.Save(NewSettings(), kIniPath));
+    files.files[IniPath] = OldFile;
+    ASSERT_TRUE(store.Save(NewSettings(), IniPath));
 
-    EXPECT_EQ(FolderPartOf(kTemporary), FolderPartOf(kIniPath));
+    EXPECT_EQ(FolderPartOf(Temporary), FolderPartOf(IniPath));
     EXPECT_THAT(files.calls,
-                ElementsAre(u"write " + kTemporary, u"move " + kTemporary + u" > " + kIniPath));
-    EXPECT_EQ(files.files[kIniPath], "[PROGRAM]\r\nVersion=V2.0\r\n\r\n");
-    EXPECT_FALSE(files.files.contains(kTemporary));
+                ElementsAre(u"write " + Temporary, u"move " + Temporary + u" > " + IniPath));
+    EXPECT_EQ(files.files[IniPath], "[PROGRAM]\r\nVersion=V2.0\r\n\r\n");
+    EXPECT_FALSE(files.files.contains(Temporary));
 }
 
 TEST_F(SettingsStoreTest, AFailedSaveLeavesTheOldFileAsItWas) {
@@ -95,28 +95,28 @@ TEST_F(SettingsStoreTest, AFailedSaveLeavesTheOldFileAsItWas) {
     };
     for (const Failure& failure : failures) {
         SCOPED_TRACE(failure.what);
-        files.files = {{kIniPath, kOldFile}};
+        files.files = {{IniPath, OldFile}};
         files.writeFailsAfter = failure.writeFailsAfter;
         files.moveFails = failure.moveFails;
 
-        EXPECT_FALSE(store.Save(NewSettings(), kIniPath));
-        EXPECT_EQ(files.files[kIniPath], kOldFile);
-        EXPECT_FALSE(files.files.contains(kTemporary));
+        EXPECT_FALSE(store.Save(NewSettings(), IniPath));
+        EXPECT_EQ(files.files[IniPath], OldFile);
+        EXPECT_FALSE(files.files.contains(Temporary));
     }
 }
 
 TEST_F(SettingsStoreTest, ProgramSectionIsRewrittenAfterForeignSections) {
-    files.files[kIniPath] = kOldFile + "[Tail]\r\nx=1\r\n";
-    IniDocument document = store.Load(kIniPath).value();
-    WriteProgramSection(document, {kProgram, u"V2.0", kIniPath, u"2024/03/05 21:07:02"});
-    ASSERT_TRUE(store.Save(document, kIniPath));
+    files.files[IniPath] = OldFile + "[Tail]\r\nx=1\r\n";
+    IniDocument document = store.Load(IniPath).value();
+    WriteProgramSection(document, {Program, u"V2.0", IniPath, u"2024/03/05 21:07:02"});
+    ASSERT_TRUE(store.Save(document, IniPath));
 
     const std::string expected =
         "[Other]\r\nkeep=1\r\n\r\n[Tail]\r\nx=1\r\n\r\n"
         "[PROGRAM]\r\nName=Zubolo.exe\r\nPath=C:\\Tools\r\nVersion=V2.0\r\n"
         "IniFile=C:\\Users\\taro\\AppData\\Roaming\\Quorvane\\Zubolo\\Zubolo.ini\r\n"
         "LastClose=2024/03/05 21:07:02\r\n\r\n";
-    EXPECT_EQ(files.files[kIniPath], expected);
+    EXPECT_EQ(files.files[IniPath], expected);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 namespace zubolo {
 namespace {
 
-constexpr WindowHandle kOwner = 0x1234;
+constexpr WindowHandle Owner = 0x1234;
 
 class ShellRoutinesTest : public ::testing::Test {
   protected:
@@ -19,7 +19,7 @@ class ShellRoutinesTest : public ::testing::Test {
     std::u16string title = u"ずぼろ";
     int topmostDrops = 0;
     std::optional<std::size_t> propertiesCallsAtDrop;
-    ShellContext context{shell, boxes, [this] { return title; }, kOwner,
+    ShellContext context{shell, boxes, [this] { return title; }, Owner,
                          [this] {
                              ++topmostDrops;
                              propertiesCallsAtDrop = shell.propertiesCalls.size();
@@ -62,7 +62,7 @@ TEST_F(ShellRoutinesTest, ShellOpenFailureShowsCodeSystemTextAndTargetAsPassed) 
     EXPECT_EQ(SingleNoticeText(),
               u"Open Failed 2\r\nThe system cannot find the file specified\r\n"
               u"\"C:\\Tools\\Zubolo.chm\"");
-    EXPECT_EQ(boxes.plainBoxes[0].owner, kOwner);
+    EXPECT_EQ(boxes.plainBoxes[0].owner, Owner);
     EXPECT_EQ(boxes.plainBoxes[0].caption, u"ずぼろ");
     EXPECT_TRUE(boxes.plainBoxes[0].fitWidth);
 }
@@ -158,7 +158,7 @@ TEST_F(ShellRoutinesTest, SpecialFolderPathEndsInExactlyOneBackslash) {
         EXPECT_EQ(GetSpecialFolderPath(context, c.csidl), c.result);
 
         ASSERT_EQ(shell.folderCalls.size(), 1u);
-        EXPECT_EQ(shell.folderCalls[0].owner, kOwner);
+        EXPECT_EQ(shell.folderCalls[0].owner, Owner);
         EXPECT_EQ(shell.folderCalls[0].csidl, c.csidl);
     }
     EXPECT_TRUE(boxes.plainBoxes.empty());

@@ -10,7 +10,7 @@
 namespace zubolo {
 namespace {
 
-const NumberSeparators kCommaPoint{u",", u"."};
+const NumberSeparators CommaPoint{u",", u"."};
 
 struct RecycleBinCase {
     std::uint64_t count;
@@ -32,7 +32,7 @@ TEST(StatusTextsTest, RecycleBinTextIsCountInParenthesesThenSize) {
     };
     for (const RecycleBinCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.count << " items, " << c.size << " bytes");
-        EXPECT_EQ(RecycleBinText(c.count, c.size, kCommaPoint), c.expected);
+        EXPECT_EQ(RecycleBinText(c.count, c.size, CommaPoint), c.expected);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/ProgramEntry.h"
 #include "mainwindow/ZuboloForm.h"
+#include "mainwindow/win32/FormWindow.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/FileSystem.h"
 #include "platform/win32/KnownPaths.h"
@@ -14,7 +15,6 @@
 #include "platform/win32/TopLevelWindows.h"
 #include "platform/win32/WindowFrame.h"
 #include "ui/win32/ApplicationWindow.h"
-#include "ui/win32/FormWindow.h"
 
 namespace zubolo {
 

@@ -13,7 +13,7 @@ namespace zubolo {
 namespace {
 
 // Reads and writes go in pieces that a DWORD count can always hold.
-constexpr std::size_t kChunkBytes = 1 << 20;
+constexpr std::size_t ChunkBytes = 1 << 20;
 
 // A file handle from CreateFileW, closed once; INVALID_HANDLE_VALUE means none.
 class FileHandle {
@@ -81,7 +81,7 @@ FileContent Win32FileSystem::ReadWholeFile(std::u16string_view path, std::size_t
     std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
     std::size_t filled = 0;
     while (filled < bytes.size()) {
-        const auto chunk = static_cast<DWORD>(std::min(bytes.size() - filled, kChunkBytes));
+        const auto chunk = static_cast<DWORD>(std::min(bytes.size() - filled, ChunkBytes));
         DWORD read = 0;
         if (!ReadFile(file.Get(), bytes.data() + filled, chunk, &read, nullptr)) return unreadable;
         if (read == 0) break;  // the file became shorter since its size was taken
@@ -97,7 +97,7 @@ bool Win32FileSystem::WriteNewFile(std::u16string_view path, std::string_view by
     if (!file.IsOpen()) return false;
     std::size_t written = 0;
     while (written < bytes.size()) {
-        const auto chunk = static_cast<DWORD>(std::min(bytes.size() - written, kChunkBytes));
+        const auto chunk = static_cast<DWORD>(std::min(bytes.size() - written, ChunkBytes));
         DWORD done = 0;
         if (!WriteFile(file.Get(), bytes.data() + written, chunk, &done, nullptr) || done == 0) {
             return false;

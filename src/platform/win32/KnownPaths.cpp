@@ -13,7 +13,7 @@ namespace zubolo {
 namespace {
 
 // Longer than any path Windows allows (32,767 characters), so the name always fits.
-constexpr std::size_t kLongestPathBuffer = 1 << 16;
+constexpr std::size_t LongestPathBuffer = 1 << 16;
 
 }  // namespace
 
@@ -27,7 +27,7 @@ std::u16string Win32KnownPaths::RoamingAppDataFolder() const {
 
 std::u16string Win32KnownPaths::ProgramFilePath() const {
     // GetModuleFileNameW fills the whole buffer when the name does not fit; then try a larger one.
-    for (std::size_t size = MAX_PATH; size <= kLongestPathBuffer; size *= 2) {
+    for (std::size_t size = MAX_PATH; size <= LongestPathBuffer; size *= 2) {
         std::wstring path(size, L'\0');
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(size));
         if (length == 0) return {};

@@ -12,6 +12,7 @@ namespace {
 
 // The settings file and the structure's length field rely on this layout.
 static_assert(sizeof(WINDOWPLACEMENT) == 44);
+static_assert(WindowMessage::DropFiles == WM_DROPFILES);
 
 WINDOWPLACEMENT ReadPlacement(HWND window) {
     WINDOWPLACEMENT placement{};
@@ -126,6 +127,10 @@ int Win32WindowFrame::TextWidth(WindowHandle window, std::u16string_view text) {
 
 void Win32WindowFrame::AcceptDroppedFiles(WindowHandle window, bool accept) {
     DragAcceptFiles(ToHwnd(window), accept ? TRUE : FALSE);
+}
+
+void Win32WindowFrame::FinishDrop(NativeHandle drop) {
+    DragFinish(reinterpret_cast<HDROP>(drop));
 }
 
 void Win32WindowFrame::Repaint(WindowHandle window) {

@@ -19,6 +19,7 @@ class Win32WindowFrame final : public WindowFrame {
     void SetTopmost(WindowHandle window, bool topmost) override;
     int TextWidth(WindowHandle window, std::u16string_view text) override;
     void AcceptDroppedFiles(WindowHandle window, bool accept) override;
+    void FinishDrop(NativeHandle drop) override;
     void Repaint(WindowHandle window) override;
     WindowHandle Owner(WindowHandle window) override;
     void RestoreApplication(WindowHandle mainWindow) override;

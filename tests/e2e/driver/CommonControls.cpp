@@ -8,7 +8,7 @@ namespace zubolo::e2e {
 
 namespace {
 
-constexpr std::size_t kTextChars = 512;
+constexpr std::size_t TextChars = 512;
 
 // A structure followed by a text buffer in the control's process; the structure's text pointer
 // is aimed at that buffer before the structure is written.
@@ -16,18 +16,18 @@ template <class Structure>
 class RemoteItem {
   public:
     explicit RemoteItem(HWND control)
-        : buffer_(control, sizeof(Structure) + kTextChars * sizeof(wchar_t)) {}
+        : buffer_(control, sizeof(Structure) + TextChars * sizeof(wchar_t)) {}
 
     LPARAM Send(HWND control, UINT message, WPARAM wParam, Structure item) {
         item.pszText = reinterpret_cast<LPWSTR>(buffer_.Address(sizeof(Structure)));
-        item.cchTextMax = static_cast<int>(kTextChars);
+        item.cchTextMax = static_cast<int>(TextChars);
         const wchar_t empty = L'\0';
         buffer_.Write(sizeof(Structure), &empty, sizeof empty);
         buffer_.Write(0, &item, sizeof item);
         return SendMessageW(control, message, wParam, buffer_.Address());
     }
 
-    std::wstring Text() const { return buffer_.ReadText(sizeof(Structure), kTextChars); }
+    std::wstring Text() const { return buffer_.ReadText(sizeof(Structure), TextChars); }
 
   private:
     RemoteBuffer buffer_;
@@ -37,7 +37,7 @@ class RemoteItem {
 
 std::vector<std::wstring> StatusBarTexts(HWND statusBar) {
     const auto parts = static_cast<int>(SendMessageW(statusBar, SB_GETPARTS, 0, 0));
-    RemoteBuffer buffer(statusBar, kTextChars * sizeof(wchar_t));
+    RemoteBuffer buffer(statusBar, TextChars * sizeof(wchar_t));
     std::vector<std::wstring> texts;
     for (int part = 0; part < parts; ++part) {
         const wchar_t empty = L'\0';
@@ -45,12 +45,12 @@ std::vector<std::wstring> StatusBarTexts(HWND statusBar) {
         // SB_GETTEXTW has no buffer size; a part longer than the buffer cannot occur in the
         // program's texts, and SB_GETTEXTLENGTHW guards against it anyway.
         const auto length = LOWORD(SendMessageW(statusBar, SB_GETTEXTLENGTHW, part, 0));
-        if (length >= kTextChars) {
+        if (length >= TextChars) {
             texts.push_back(L"<part text of " + std::to_wstring(length) + L" characters>");
             continue;
         }
         SendMessageW(statusBar, SB_GETTEXTW, part, buffer.Address());
-        texts.push_back(buffer.ReadText(0, kTextChars));
+        texts.push_back(buffer.ReadText(0, TextChars));
     }
     return texts;
 }

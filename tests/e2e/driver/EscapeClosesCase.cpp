@@ -22,7 +22,7 @@ void RunEscapeClosesCase(const CaseSettings& settings) {
     PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 1);
     PostMessageW(focus, WM_KEYUP, VK_ESCAPE, 0xC0000001);
 
-    ExpectNumber(L"exit code after Esc in the main window", 0, zubolo.WaitForExitCode(kDeadline));
+    ExpectNumber(L"exit code after Esc in the main window", 0, zubolo.WaitForExitCode(Deadline));
 }
 
 }  // namespace zubolo::e2e

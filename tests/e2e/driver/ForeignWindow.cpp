@@ -7,11 +7,11 @@ namespace zubolo::e2e {
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"ZuboloE2EForeignWindow";
+constexpr wchar_t ClassName[] = L"ZuboloE2EForeignWindow";
 
 LRESULT CALLBACK ForeignWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
-        RemovePropW(window, kInstanceMarkerName);
+        RemovePropW(window, InstanceMarkerName);
         PostQuitMessage(0);
         return 0;
     }
@@ -40,14 +40,14 @@ DWORD WINAPI ForeignWindow::RunThread(void* self) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = ForeignWindowProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kClassName;
+    windowClass.lpszClassName = ClassName;
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     RegisterClassW(&windowClass);
-    foreign.window_ = CreateWindowExW(0, kClassName, L"foreign window with the property Zubolo",
+    foreign.window_ = CreateWindowExW(0, ClassName, L"foreign window with the property Zubolo",
                                       WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 320, 100, nullptr,
                                       nullptr, windowClass.hInstance, nullptr);
     if (foreign.window_ != nullptr) {
-        SetPropW(foreign.window_, kInstanceMarkerName,
+        SetPropW(foreign.window_, InstanceMarkerName,
                  reinterpret_cast<HANDLE>(foreign.propertyValue_));
     }
     SetEvent(foreign.created_);

@@ -28,10 +28,10 @@ namespace zubolo::e2e {
 
 namespace {
 
-constexpr int kFilePageIndex = 0;
-constexpr int kStatusPageIndex = 1;
-constexpr int kHelpPageIndex = 3;
-constexpr wchar_t kFolderWindowClass[] = L"ExplorerWClass";
+constexpr int FilePageIndex = 0;
+constexpr int StatusPageIndex = 1;
+constexpr int HelpPageIndex = 3;
+constexpr wchar_t FolderWindowClass[] = L"ExplorerWClass";
 
 // --- changes to the prefix, undone when the case ends however it ends ---
 
@@ -40,7 +40,7 @@ constexpr wchar_t kFolderWindowClass[] = L"ExplorerWClass";
 class BuiltInProgramDisabled {
   public:
     explicit BuiltInProgramDisabled(std::wstring program) : program_(std::move(program)) {
-        const LSTATUS status = RegSetKeyValueW(HKEY_CURRENT_USER, kOverrides, program_.c_str(),
+        const LSTATUS status = RegSetKeyValueW(HKEY_CURRENT_USER, Overrides, program_.c_str(),
                                                REG_SZ, L"", sizeof(wchar_t));
         Expect(status == ERROR_SUCCESS, L"a DLL override that disables " + program_);
     }
@@ -50,11 +50,11 @@ class BuiltInProgramDisabled {
 
     // Also called before the case starts, in case an interrupted run left the override behind.
     static void Enable(const std::wstring& program) {
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kOverrides, program.c_str());
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, Overrides, program.c_str());
     }
 
   private:
-    static constexpr wchar_t kOverrides[] = L"Software\\Wine\\DllOverrides";
+    static constexpr wchar_t Overrides[] = L"Software\\Wine\\DllOverrides";
     std::wstring program_;
 };
 
@@ -186,10 +186,10 @@ void OpenFromFolderMenu(const ChildProcess& zubolo, HWND driveList, const Folder
 
 void CheckFolderMenu(const ChildProcess& zubolo, HWND driveList) {
     const FolderMenuItem items[] = {
-        {L"デスクトップ", 0, L"explorer.exe", kFolderWindowClass,
+        {L"デスクトップ", 0, L"explorer.exe", FolderWindowClass,
          DisplayNameOfPath(SpecialFolderPath(CSIDL_DESKTOPDIRECTORY))},
-        {L"ホーム", 1, L"explorer.exe", kFolderWindowClass, DisplayNameOfNamespaceRoot()},
-        {L"ユーザー", 2, L"explorer.exe", kFolderWindowClass,
+        {L"ホーム", 1, L"explorer.exe", FolderWindowClass, DisplayNameOfNamespaceRoot()},
+        {L"ユーザー", 2, L"explorer.exe", FolderWindowClass,
          DisplayNameOfPath(SpecialFolderPath(CSIDL_PROFILE))},
         {L"コントロールパネル", 3, L"control.exe", L"Shell_Control_WndClass", L""},
         // "ごみ箱" (4) belongs to the Explorer linkage.
@@ -200,7 +200,7 @@ void CheckFolderMenu(const ChildProcess& zubolo, HWND driveList) {
 
 void CheckFilePageButtons(const ChildProcess& zubolo, HWND main) {
     HWND iconSettings = ButtonCaptioned(main, L"デスクトップ アイコンの設定");
-    ShowPage(main, kFilePageIndex, iconSettings);
+    ShowPage(main, FilePageIndex, iconSettings);
     {
         const DeskCplInstalled standIn;
         const StartedPrograms started;
@@ -218,7 +218,7 @@ void CheckFilePageButtons(const ChildProcess& zubolo, HWND main) {
 
 void CheckHelpPageButton(const ChildProcess& zubolo, HWND main) {
     HWND properties = ButtonCaptioned(main, L"プロパティ表示");
-    ShowPage(main, kHelpPageIndex, properties);
+    ShowPage(main, HelpPageIndex, properties);
     ClickExpectingNoBox(zubolo, properties);
 }
 
@@ -227,7 +227,7 @@ void CheckFailuresWithoutControlPanel(const ChildProcess& zubolo, const ZuboloWi
     const BuiltInProgramDisabled disabled(L"control.exe");
 
     const UINT code = ShellOpenResultOfFailingTarget(L"control.exe", nullptr);
-    ShowPage(windows.main, kStatusPageIndex, driveList);
+    ShowPage(windows.main, StatusPageIndex, driveList);
     ChooseFromSubmenu(zubolo, driveList, 1, 3);  // コントロールパネル
     ExpectFailureBox(zubolo, windows,
                      L"Open Failed " + std::to_wstring(code) + L"\r\n" + TrimmedSystemText(code) +
@@ -235,7 +235,7 @@ void CheckFailuresWithoutControlPanel(const ChildProcess& zubolo, const ZuboloWi
 
     const UINT codeWithParameters = ShellOpenResultOfFailingTarget(L"Control.exe", L"desk.cpl,,0");
     HWND iconSettings = ButtonCaptioned(windows.main, L"デスクトップ アイコンの設定");
-    ShowPage(windows.main, kFilePageIndex, iconSettings);
+    ShowPage(windows.main, FilePageIndex, iconSettings);
     Expect(IsWindowEnabled(iconSettings) != FALSE, L"デスクトップ アイコンの設定 to be enabled");
     // Posted: the box's modal loop holds the click until the box is closed.
     PostMessageW(iconSettings, BM_CLICK, 0, 0);

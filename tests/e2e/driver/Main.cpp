@@ -20,7 +20,7 @@ struct Case {
     void (*run)(const CaseSettings&);
 };
 
-constexpr Case kCases[] = {
+constexpr Case KnownCases[] = {
     {L"main_window", zubolo::e2e::RunMainWindowCase},
     {L"second_start", zubolo::e2e::RunSecondStartCase},
     {L"restart", zubolo::e2e::RunRestartCase},
@@ -40,7 +40,7 @@ std::wstring FileNameOf(const std::wstring& path) {
 
 int Usage() {
     std::wstring names;
-    for (const auto& known : kCases) names += L" " + std::wstring(known.name);
+    for (const auto& known : KnownCases) names += L" " + std::wstring(known.name);
     zubolo::e2e::PrintLine(
         L"usage: zubolo_e2e.exe <case> <Zubolo.exe path> <screenshot folder>\ncases:" + names);
     return 2;
@@ -53,7 +53,7 @@ int wmain(int argc, wchar_t** argv) {
     if (argc != 4) return Usage();
     const std::wstring_view name = argv[1];
     const CaseSettings settings{argv[2], argv[3]};
-    for (const auto& known : kCases) {
+    for (const auto& known : KnownCases) {
         if (known.name != name) continue;
         // A program left running by an interrupted run would make this start a second instance.
         if (const int ended = zubolo::e2e::EndProcessesNamed(FileNameOf(settings.zuboloPath))) {

@@ -30,7 +30,7 @@ struct ButtonExpectation {
 };
 
 // Every Button-class control of the four visible pages in a fresh start, in page order.
-constexpr ButtonExpectation kButtons[] = {
+constexpr ButtonExpectation ExpectedButtons[] = {
     {L"連携", ButtonKind::Group, true, 0},
     {L"連携を開始", ButtonKind::Push, false, 0},
     {L"連携を解除", ButtonKind::Push, true, 0},
@@ -65,18 +65,18 @@ constexpr ButtonExpectation kButtons[] = {
     {L"Show Hint", ButtonKind::CheckBox, true, BST_UNCHECKED},
 };
 
-const std::vector<std::wstring> kTabCaptions = {L"ファイル", L"表示", L"設 定", L"ヘルプ"};
-constexpr int kStatusPageIndex = 1;
+const std::vector<std::wstring> TabCaptions = {L"ファイル", L"表示", L"設 定", L"ヘルプ"};
+constexpr int StatusPageIndex = 1;
 
-const std::vector<std::wstring> kDriveColumns = {L"場所",        L"総容量(a)",   L"使用容量(b)",
-                                                 L"使用率(b/a)", L"ごみ箱分(c)", L"占有率(c/a)"};
+const std::vector<std::wstring> DriveColumns = {L"場所",        L"総容量(a)",   L"使用容量(b)",
+                                                L"使用率(b/a)", L"ごみ箱分(c)", L"占有率(c/a)"};
 
 // A control that only its own page shows: a Button by caption, or a control class.
 struct PageMarker {
     std::wstring_view className;
     std::wstring_view caption;
 };
-constexpr PageMarker kPageMarkers[] = {
+constexpr PageMarker PageMarkers[] = {
     {L"Button", L"連携を開始"},
     {L"SysListView32", L""},
     {L"Button", L"デスクトップに登録"},
@@ -109,7 +109,7 @@ void CheckButtons(HWND main) {
     std::vector<HWND> unused = DescendantsOfClass(main, L"Button");
     std::vector<std::wstring> captionsSeen;
     for (HWND button : unused) captionsSeen.push_back(WindowText(button));
-    for (const auto& expected : kButtons) {
+    for (const auto& expected : ExpectedButtons) {
         auto match = unused.begin();
         while (match != unused.end() && WindowText(*match) != expected.caption) ++match;
         if (match == unused.end()) {
@@ -139,7 +139,7 @@ void CheckApplicationTitle(HWND application, HWND statusBar) {
     auto expectedTitle = [&] {
         const auto texts = StatusBarTexts(statusBar);
         const bool reading = texts.size() == 2 && !texts[1].empty() && texts[1].front() == L'(';
-        return reading ? texts[1] : std::wstring(kAppDisplayName);
+        return reading ? texts[1] : std::wstring(AppDisplayName);
     };
     if (!PollUntil([&] { return WindowText(application) == expectedTitle(); })) {
         ExpectText(L"application window caption (status panels " +
@@ -157,13 +157,13 @@ HWND PageMarkerControl(HWND main, const PageMarker& marker) {
 
 // Switches to each page as a click on its tab would and saves a screenshot of it.
 void ScreenshotEachPage(HWND main, HWND tabs, const std::wstring& folder) {
-    for (int page = 0; page < static_cast<int>(std::size(kPageMarkers)); ++page) {
+    for (int page = 0; page < static_cast<int>(std::size(PageMarkers)); ++page) {
         SendMessageW(tabs, TCM_SETCURFOCUS, static_cast<WPARAM>(page), 0);
-        const std::wstring what = L"page " + Quoted(kTabCaptions[page]) + L" to be shown alone";
+        const std::wstring what = L"page " + Quoted(TabCaptions[page]) + L" to be shown alone";
         WaitFor(what, [&] {
             bool alone = SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == page;
-            for (int other = 0; other < static_cast<int>(std::size(kPageMarkers)); ++other) {
-                const bool visible = IsWindowVisible(PageMarkerControl(main, kPageMarkers[other]));
+            for (int other = 0; other < static_cast<int>(std::size(PageMarkers)); ++other) {
+                const bool visible = IsWindowVisible(PageMarkerControl(main, PageMarkers[other]));
                 alone = alone && visible == (other == page);
             }
             return alone;
@@ -178,14 +178,13 @@ void RunMainWindowCase(const CaseSettings& settings) {
     ChildProcess zubolo(settings.zuboloPath);
     const ZuboloWindows windows = WaitForVisibleMainWindow(zubolo);
 
-    ExpectText(L"main window caption", kAppDisplayName, WindowText(windows.main));
+    ExpectText(L"main window caption", AppDisplayName, WindowText(windows.main));
     Expect(GetWindow(windows.main, GW_OWNER) == windows.application,
            L"the main window to be owned by the application window");
 
     HWND tabs = OnlyDescendant(windows.main, L"SysTabControl32");
-    ExpectTexts(L"tab captions", kTabCaptions, TabTexts(tabs));
-    ExpectNumber(L"active page at start", kStatusPageIndex,
-                 SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
+    ExpectTexts(L"tab captions", TabCaptions, TabTexts(tabs));
+    ExpectNumber(L"active page at start", StatusPageIndex, SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
 
     CheckButtons(windows.main);
 
@@ -193,7 +192,7 @@ void RunMainWindowCase(const CaseSettings& settings) {
     ExpectNumber(L"status bar panels", 2, SendMessageW(statusBar, SB_GETPARTS, 0, 0));
     CheckApplicationTitle(windows.application, statusBar);
 
-    ExpectTexts(L"drive list columns", kDriveColumns,
+    ExpectTexts(L"drive list columns", DriveColumns,
                 ListViewColumnTexts(OnlyDescendant(windows.main, L"SysListView32")));
 
     ScreenshotEachPage(windows.main, tabs, settings.screenshotFolder);

@@ -11,7 +11,7 @@ namespace zubolo::e2e {
 
 namespace {
 
-constexpr wchar_t kMenuClass[] = L"#32768";
+constexpr wchar_t MenuClass[] = L"#32768";
 
 POINT CentreOf(HWND window) {
     RECT bounds{};
@@ -54,7 +54,7 @@ void RightClick(HWND control) {
 std::vector<HWND> VisibleMenus(DWORD processId) {
     std::vector<HWND> menus;
     for (HWND window : TopLevelWindowsOf(processId)) {
-        if (ClassNameOf(window) == kMenuClass && IsWindowVisible(window)) menus.push_back(window);
+        if (ClassNameOf(window) == MenuClass && IsWindowVisible(window)) menus.push_back(window);
     }
     return menus;
 }

@@ -7,14 +7,14 @@ namespace zubolo::e2e {
 
 namespace {
 
-constexpr wchar_t kDialogClass[] = L"#32770";
-constexpr int kMessageTextId = 0xFFFF;
+constexpr wchar_t DialogClass[] = L"#32770";
+constexpr int MessageTextId = 0xFFFF;
 
 }  // namespace
 
 HWND FindMessageBox(DWORD processId) {
     for (HWND window : TopLevelWindowsOf(processId)) {
-        if (IsWindowVisible(window) && ClassNameOf(window) == kDialogClass) return window;
+        if (IsWindowVisible(window) && ClassNameOf(window) == DialogClass) return window;
     }
     return nullptr;
 }
@@ -25,7 +25,7 @@ HWND WaitForMessageBox(DWORD processId) {
 }
 
 std::wstring MessageBoxText(HWND box) {
-    return WindowText(GetDlgItem(box, kMessageTextId));
+    return WindowText(GetDlgItem(box, MessageTextId));
 }
 
 bool MessageBoxShowsIcon(HWND box) {
@@ -46,8 +46,8 @@ void PressMessageBoxButton(HWND box, int buttonId) {
     Expect(IsWindowEnabled(button) != FALSE,
            L"the message box button " + Quoted(WindowText(button)) + L" to be enabled");
     DWORD_PTR result = 0;
-    constexpr UINT kTimeoutMs = 5000;
-    if (!SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, kTimeoutMs, &result)) {
+    constexpr UINT TimeoutMs = 5000;
+    if (!SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, TimeoutMs, &result)) {
         Fail(L"the message box did not take the click on " + Quoted(WindowText(button)));
     }
 }

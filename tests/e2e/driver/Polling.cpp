@@ -5,8 +5,8 @@
 namespace zubolo::e2e {
 
 void PauseBetweenProbes() {
-    constexpr DWORD kIntervalMs = 25;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, kIntervalMs, QS_ALLINPUT);
+    constexpr DWORD IntervalMs = 25;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, IntervalMs, QS_ALLINPUT);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&message);

@@ -21,15 +21,15 @@ namespace zubolo::e2e {
 namespace {
 
 // The message the program's tray icon sends to the main window; lParam is the mouse message.
-constexpr UINT kTrayIconMessage = WM_APP + 1;
+constexpr UINT TrayIconMessage = WM_APP + 1;
 
 // Esc closes the innermost menu. Wine now and then loses a key posted while it still moves the
 // menu's selection after a pointer move; a user would press Esc again, and so does this.
 void CloseMenus(const ChildProcess& zubolo) {
-    constexpr int kPressesPerMenu = 3;
+    constexpr int PressesPerMenu = 3;
     for (std::size_t open = VisibleMenus(zubolo.Id()).size(); open > 0; --open) {
         bool closed = false;
-        for (int press = 0; press < kPressesPerMenu && !closed; ++press) {
+        for (int press = 0; press < PressesPerMenu && !closed; ++press) {
             PressMenuKey(zubolo, VK_ESCAPE);
             closed = PollUntil([&] { return VisibleMenus(zubolo.Id()).size() < open; },
                                std::chrono::milliseconds(2000));
@@ -94,7 +94,7 @@ void RunPopupMenusCase(const CaseSettings& settings) {
     // The tray menu opens where the mouse is: over the window, so the screenshot stays small.
     const POINT inside = CentreOf(main);
     SetCursorPos(inside.x, inside.y);
-    PostMessageW(main, kTrayIconMessage, 1, WM_RBUTTONUP);
+    PostMessageW(main, TrayIconMessage, 1, WM_RBUTTONUP);
     ScreenshotMenu(zubolo, main, folder + L"menu-1-tray-icon.bmp", 0);
     // The keyboard walks below need the pointer away from every menu.
     ParkMousePointer();

@@ -15,9 +15,9 @@ namespace zubolo::e2e {
 
 namespace {
 
-constexpr wchar_t kAlreadyRunningText[] = L"既に起動されています。";
-constexpr wchar_t kAlreadyRunningCaption[] = L"Zubolo";
-constexpr INT_PTR kForeignPropertyValue = 1;
+constexpr wchar_t AlreadyRunningText[] = L"既に起動されています。";
+constexpr wchar_t AlreadyRunningCaption[] = L"Zubolo";
+constexpr INT_PTR ForeignPropertyValue = 1;
 
 bool IsMinimized(const ZuboloWindows& windows) {
     return IsIconic(windows.application) || IsIconic(windows.main);
@@ -37,7 +37,7 @@ std::wstring Describe(HWND window) {
 // Fails when the second process shows any window besides its message box, or has a main window.
 void ExpectOnlyTheBox(DWORD processId, HWND box) {
     for (HWND window : TopLevelWindowsOf(processId)) {
-        Expect(ClassNameOf(window) != kMainWindowClass,
+        Expect(ClassNameOf(window) != MainWindowClass,
                L"the second process to create no main window; it has " + Describe(window));
         Expect(window == box || !IsWindowVisible(window),
                L"the second process to show no window besides its message box; it shows " +
@@ -60,8 +60,8 @@ Activation StartSecondInstance(const CaseSettings& settings, const FirstInstance
 
     ChildProcess second(settings.zuboloPath);
     HWND box = WaitForMessageBox(second.Id());
-    ExpectText(L"message box text", kAlreadyRunningText, MessageBoxText(box));
-    ExpectText(L"message box caption", kAlreadyRunningCaption, WindowText(box));
+    ExpectText(L"message box text", AlreadyRunningText, MessageBoxText(box));
+    ExpectText(L"message box caption", AlreadyRunningCaption, WindowText(box));
     Expect(!MessageBoxShowsIcon(box), L"the message box to show no icon");
     ExpectOnlyTheBox(second.Id(), box);
     Expect(ProcessOf(GetForegroundWindow()) != first.process.Id(),
@@ -75,7 +75,7 @@ Activation StartSecondInstance(const CaseSettings& settings, const FirstInstance
         if (!second.HasExited()) ExpectOnlyTheBox(second.Id(), nullptr);
         return second.HasExited();
     });
-    ExpectNumber(L"exit code of the second process", 0, second.WaitForExitCode(kDeadline));
+    ExpectNumber(L"exit code of the second process", 0, second.WaitForExitCode(Deadline));
 
     if (!PollUntil([&] { return ProcessOf(GetForegroundWindow()) == first.process.Id(); })) {
         // When the box closes, Wine activates the next window (the foreign one) while the
@@ -107,7 +107,7 @@ Activation RunRound(const wchar_t* situation, const CaseSettings& settings,
 
 // Two second starts against one first instance: minimized, then in its normal state.
 Activation RunBothRounds(const CaseSettings& settings) {
-    ForeignWindow foreign(kForeignPropertyValue);
+    ForeignWindow foreign(ForeignPropertyValue);
     ChildProcess process(settings.zuboloPath, SW_SHOWMINNOACTIVE);
     const FirstInstance first{process, WaitForFirstInstance(process)};
     WaitFor(L"the first instance, started with SW_SHOWMINNOACTIVE, to be minimized",
@@ -126,13 +126,13 @@ Activation RunBothRounds(const CaseSettings& settings) {
 }  // namespace
 
 void RunSecondStartCase(const CaseSettings& settings) {
-    constexpr int kAttempts = 3;
+    constexpr int Attempts = 3;
     for (int attempt = 1; RunBothRounds(settings) == Activation::LostToDesktop; ++attempt) {
-        if (attempt == kAttempts) {
+        if (attempt == Attempts) {
             Fail(
                 L"expected a window of the first instance in the foreground after OK; Wine "
                 L"moved the foreground to the desktop in " +
-                std::to_wstring(kAttempts) + L" attempts");
+                std::to_wstring(Attempts) + L" attempts");
         }
         PrintLine(
             L"note: Wine moved the foreground to the desktop after OK (two activations "

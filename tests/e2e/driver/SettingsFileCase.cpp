@@ -23,16 +23,16 @@ namespace zubolo::e2e {
 
 namespace {
 
-constexpr wchar_t kCloseQuestion[] = L"終了してよいですか？";
-constexpr int kSettingsPageIndex = 2;
+constexpr wchar_t CloseQuestion[] = L"終了してよいですか？";
+constexpr int SettingsPageIndex = 2;
 
-const std::vector<std::wstring> kProgramKeys = {L"Name", L"Path", L"Version", L"IniFile",
-                                                L"LastClose"};
-const std::vector<std::wstring> kPositionKeys = {L"Flags", L"ShowCmd", L"MaxX",   L"MaxY", L"Left",
-                                                 L"Top",   L"Right",   L"Bottom", L"State"};
-const std::vector<std::wstring> kModeKeys = {L"DragDrop",   L"StayOnTop",    L"Minimize",
-                                             L"CloseQuery", L"SaveStatus",   L"AutoWidth",
-                                             L"Folded",     L"OriginHeight", L"ShowHint"};
+const std::vector<std::wstring> ProgramKeys = {L"Name", L"Path", L"Version", L"IniFile",
+                                               L"LastClose"};
+const std::vector<std::wstring> PositionKeys = {L"Flags", L"ShowCmd", L"MaxX",   L"MaxY", L"Left",
+                                                L"Top",   L"Right",   L"Bottom", L"State"};
+const std::vector<std::wstring> ModeKeys = {L"DragDrop",   L"StayOnTop",    L"Minimize",
+                                            L"CloseQuery", L"SaveStatus",   L"AutoWidth",
+                                            L"Folded",     L"OriginHeight", L"ShowHint"};
 
 // --- the settings file ---
 
@@ -215,7 +215,7 @@ void ExpectChecked(HWND main, std::wstring_view caption, bool checked) {
 void ClickOnSettingsPage(HWND main, std::wstring_view caption) {
     const auto tabs = DescendantsOfClass(main, L"SysTabControl32");
     Expect(tabs.size() == 1, L"one tab control in the main window");
-    SendMessageW(tabs.front(), TCM_SETCURFOCUS, kSettingsPageIndex, 0);
+    SendMessageW(tabs.front(), TCM_SETCURFOCUS, SettingsPageIndex, 0);
     HWND button = ButtonCaptioned(main, caption);
     WaitFor(Quoted(caption) + L" to be shown", [&] { return IsWindowVisible(button) != FALSE; });
     SendMessageW(button, BM_CLICK, 0, 0);
@@ -225,8 +225,8 @@ void ClickOnSettingsPage(HWND main, std::wstring_view caption) {
 void AnswerCloseQuestion(const ChildProcess& process, const ZuboloWindows& windows, int answer) {
     PostMessageW(windows.main, WM_CLOSE, 0, 0);
     HWND box = WaitForMessageBox(process.Id());
-    ExpectText(L"close question text", kCloseQuestion, MessageBoxText(box));
-    ExpectText(L"close question caption", kAppDisplayName, WindowText(box));
+    ExpectText(L"close question text", CloseQuestion, MessageBoxText(box));
+    ExpectText(L"close question caption", AppDisplayName, WindowText(box));
     Expect(GetWindow(box, GW_OWNER) == windows.application,
            L"the close question to be owned by the application window");
     Expect(MessageBoxShowsIcon(box), L"the close question to show its question icon");
@@ -241,7 +241,7 @@ void WaitUntilIdle(HWND window) {
 }
 
 void CloseAndExpectExit(ChildProcess& process) {
-    ExpectNumber(L"exit code after the close", 0, process.WaitForExitCode(kDeadline));
+    ExpectNumber(L"exit code after the close", 0, process.WaitForExitCode(Deadline));
 }
 
 }  // namespace
@@ -258,7 +258,7 @@ void RunSettingsFirstStartCase(const CaseSettings& settings) {
 
     const auto sections = Sections(ReadExistingSettings());
     ExpectLayout(sections,
-                 {{L"PROGRAM", kProgramKeys}, {L"POSITION", kPositionKeys}, {L"MODE", kModeKeys}});
+                 {{L"PROGRAM", ProgramKeys}, {L"POSITION", PositionKeys}, {L"MODE", ModeKeys}});
     ExpectProgramSection(sections, settings);
     ExpectNormalRectangle(sections, normal);
     ExpectValue(sections, L"POSITION", L"State", L"0");
@@ -297,7 +297,7 @@ void RunSettingsRestartCase(const CaseSettings& settings) {
     }
     const auto sections = Sections(ReadExistingSettings());
     ExpectLayout(sections,
-                 {{L"PROGRAM", kProgramKeys}, {L"POSITION", kPositionKeys}, {L"MODE", kModeKeys}});
+                 {{L"PROGRAM", ProgramKeys}, {L"POSITION", PositionKeys}, {L"MODE", ModeKeys}});
     ExpectNormalRectangle(sections, moved);
     ExpectValue(sections, L"POSITION", L"ShowCmd", std::to_wstring(SW_SHOWMAXIMIZED));
     ExpectValue(sections, L"POSITION", L"State", L"2");
@@ -351,7 +351,7 @@ void RunSettingsSaveOffCase(const CaseSettings& settings) {
         CloseZubolo(zubolo, windows);
     }
     auto sections = Sections(ReadExistingSettings());
-    ExpectLayout(sections, {{L"Foreign", {L"keep"}}, {L"PROGRAM", kProgramKeys}});
+    ExpectLayout(sections, {{L"Foreign", {L"keep"}}, {L"PROGRAM", ProgramKeys}});
     ExpectValue(sections, L"Foreign", L"keep", L"1");
     ExpectProgramSection(sections, settings);
 
@@ -365,9 +365,9 @@ void RunSettingsSaveOffCase(const CaseSettings& settings) {
     CloseZubolo(again, windows);
     sections = Sections(ReadExistingSettings());
     ExpectLayout(sections, {{L"Foreign", {L"keep"}},
-                            {L"PROGRAM", kProgramKeys},
-                            {L"POSITION", kPositionKeys},
-                            {L"MODE", kModeKeys}});
+                            {L"PROGRAM", ProgramKeys},
+                            {L"POSITION", PositionKeys},
+                            {L"MODE", ModeKeys}});
 }
 
 }  // namespace zubolo::e2e

@@ -68,7 +68,7 @@ OpenedWindow StartedPrograms::WaitForWindow(std::wstring_view programName,
         report +=
             L" " + seen.program + L":" + seen.windowClass + L":" + Quoted(seen.opened.caption);
     }
-    Fail(L"timed out after " + std::to_wstring(kDeadline.count() / 1000) +
+    Fail(L"timed out after " + std::to_wstring(Deadline.count() / 1000) +
          L" s waiting for a visible window of class " + Quoted(windowClass) +
          L" of a newly started " + std::wstring(programName) +
          L"; new visible windows (program:class:caption):" + (report.empty() ? L" none" : report));

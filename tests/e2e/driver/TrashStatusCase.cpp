@@ -23,9 +23,9 @@ namespace zubolo::e2e {
 namespace {
 
 // The tick runs once a second: a change of the bin shows within two.
-constexpr std::chrono::milliseconds kTickDeadline{2000};
-constexpr DWORD kFileSizes[] = {1234, 56789, 1048576};  // 1,106,599 bytes together
-constexpr int kStatusPageIndex = 1;
+constexpr std::chrono::milliseconds TickDeadline{2000};
+constexpr DWORD FileSizes[] = {1234, 56789, 1048576};  // 1,106,599 bytes together
+constexpr int StatusPageIndex = 1;
 
 std::wstring LocaleText(LCTYPE type) {
     wchar_t text[16] = {};
@@ -104,7 +104,7 @@ void CheckClock(HWND statusBar) {
     const std::wstring first = Panel(statusBar, 0);
     WaitFor(
         L"the clock in status panel 0 to move on from " + Quoted(first),
-        [&] { return Panel(statusBar, 0) != first && showsNow(); }, kTickDeadline);
+        [&] { return Panel(statusBar, 0) != first && showsNow(); }, TickDeadline);
 }
 
 // Panel 1 and the taskbar caption both read `text` within the tick deadline.
@@ -113,21 +113,21 @@ void WaitForBinText(const ZuboloWindows& windows, HWND statusBar, const std::wst
     auto both = [&] {
         return Panel(statusBar, 1) == text && WindowText(windows.application) == text;
     };
-    if (!PollUntil(both, kTickDeadline)) {
+    if (!PollUntil(both, TickDeadline)) {
         Fail(L"within 2 s " + after + L", status panel 1 and the taskbar caption to read " +
              Quoted(text) + L"; saw " + Quoted(Panel(statusBar, 1)) + L" and " +
              Quoted(WindowText(windows.application)));
     }
 }
 
-// Writes the files of kFileSizes into a fresh folder and returns their paths.
+// Writes the files of FileSizes into a fresh folder and returns their paths.
 std::vector<std::wstring> MakeFiles() {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     const std::wstring folder = std::wstring(temp) + L"zubolo-trash-status";
     CreateDirectoryW(folder.c_str(), nullptr);
     std::vector<std::wstring> paths;
-    for (DWORD size : kFileSizes) {
+    for (DWORD size : FileSizes) {
         const std::wstring path = folder + L"\\file-" + std::to_wstring(size) + L".bin";
         HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -186,17 +186,17 @@ void RunTrashStatusCase(const CaseSettings& settings) {
     Expect(atStart.empty() || atStart == emptyBin,
            L"status panel 1 at start with an empty Recycle Bin to be empty or " + Quoted(emptyBin) +
                L", saw " + Quoted(atStart));
-    ExpectText(L"taskbar caption at start", atStart.empty() ? kAppDisplayName : emptyBin,
+    ExpectText(L"taskbar caption at start", atStart.empty() ? AppDisplayName : emptyBin,
                WindowText(windows.application));
 
     unsigned long long total = 0;
-    for (DWORD size : kFileSizes) total += size;
+    for (DWORD size : FileSizes) total += size;
     MoveToRecycleBin(MakeFiles());
-    WaitForBinText(windows, statusBar, BinText(std::size(kFileSizes), total),
+    WaitForBinText(windows, statusBar, BinText(std::size(FileSizes), total),
                    L"after moving three files to the Recycle Bin");
 
     HWND tabs = DescendantsOfClass(windows.main, L"SysTabControl32").front();
-    ExpectNumber(L"active page", kStatusPageIndex, SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
+    ExpectNumber(L"active page", StatusPageIndex, SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
     SaveWindowScreenshot(windows.main, settings.screenshotFolder + L"\\trash-status.bmp");
 
     EmptyRecycleBin();

@@ -17,11 +17,11 @@ std::optional<ZuboloWindows> ProbeFirstInstance(const ChildProcess& process, boo
              Quoted(WindowText(box)) + L": " + Quoted(MessageBoxText(box)));
     }
     if (process.HasExited()) Fail(L"expected a first instance, but the process ended");
-    ZuboloWindows windows{FindTopLevel(process.Id(), kApplicationWindowClass),
-                          FindTopLevel(process.Id(), kMainWindowClass)};
+    ZuboloWindows windows{FindTopLevel(process.Id(), ApplicationWindowClass),
+                          FindTopLevel(process.Id(), MainWindowClass)};
     if (windows.application == nullptr || windows.main == nullptr) return std::nullopt;
-    if (GetPropW(windows.application, kInstanceMarkerName) !=
-        reinterpret_cast<HANDLE>(kInstanceMarkerValue)) {
+    if (GetPropW(windows.application, InstanceMarkerName) !=
+        reinterpret_cast<HANDLE>(InstanceMarkerValue)) {
         return std::nullopt;
     }
     if (visible && !IsWindowVisible(windows.main)) return std::nullopt;
@@ -31,9 +31,9 @@ std::optional<ZuboloWindows> ProbeFirstInstance(const ChildProcess& process, boo
 }  // namespace
 
 ZuboloWindows WaitForFirstInstance(const ChildProcess& process) {
-    return *WaitFor(L"an application window (class " + std::wstring(kApplicationWindowClass) +
+    return *WaitFor(L"an application window (class " + std::wstring(ApplicationWindowClass) +
                         L") with the property Zubolo = 20221230 and a main window (class " +
-                        kMainWindowClass + L")",
+                        MainWindowClass + L")",
                     [&] { return ProbeFirstInstance(process, false); });
 }
 
@@ -46,7 +46,7 @@ ZuboloWindows WaitForVisibleMainWindow(const ChildProcess& process) {
 void CloseZubolo(ChildProcess& process, const ZuboloWindows& windows) {
     PostMessageW(windows.main, WM_CLOSE, 0, 0);
     ExpectNumber(L"exit code after WM_CLOSE to the main window", 0,
-                 process.WaitForExitCode(kDeadline));
+                 process.WaitForExitCode(Deadline));
 }
 
 }  // namespace zubolo::e2e

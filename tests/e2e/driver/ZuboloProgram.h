@@ -6,12 +6,12 @@
 namespace zubolo::e2e {
 
 // What the driver relies on from Zubolo.exe.
-inline constexpr wchar_t kMainWindowClass[] = L"TZuboloForm";
-inline constexpr wchar_t kApplicationWindowClass[] = L"ZuboloApplication";
-inline constexpr wchar_t kAppDisplayName[] = L"ずぼろ";
+inline constexpr wchar_t MainWindowClass[] = L"TZuboloForm";
+inline constexpr wchar_t ApplicationWindowClass[] = L"ZuboloApplication";
+inline constexpr wchar_t AppDisplayName[] = L"ずぼろ";
 // The first instance marks its application window with this property while it runs.
-inline constexpr wchar_t kInstanceMarkerName[] = L"Zubolo";
-inline constexpr INT_PTR kInstanceMarkerValue = 20221230;
+inline constexpr wchar_t InstanceMarkerName[] = L"Zubolo";
+inline constexpr INT_PTR InstanceMarkerValue = 20221230;
 
 struct ZuboloWindows {
     HWND application = nullptr;

@@ -2,8 +2,8 @@
 // hands its target to a shell routine, which reports a failure itself.
 #include <cstdint>
 
+#include "mainwindow/FormShellContext.h"
 #include "mainwindow/ZuboloForm.h"
-#include "shell/FormShellContext.h"
 #include "shell/ShellRoutines.h"
 
 namespace zubolo {

@@ -1,4 +1,4 @@
-#include "ui/win32/FormWindow.h"
+#include "mainwindow/win32/FormWindow.h"
 
 #include <windowsx.h>
 

@@ -1,4 +1,4 @@
-#include "shell/FormShellContext.h"
+#include "mainwindow/FormShellContext.h"
 
 #include "mainwindow/ZuboloForm.h"
 

@@ -1,0 +1,66 @@
+// The one-second tick and the linkage switch: the clock in status panel 0 and, while the linkage
+// is on, the Recycle Bin reading in panel 1, the application title and the tray hint.
+#include <string>
+
+#include "mainwindow/AppTexts.h"
+#include "mainwindow/ZuboloForm.h"
+#include "monitor/RecycleBinMonitor.h"
+#include "monitor/StatusTexts.h"
+
+namespace zubolo {
+namespace {
+
+// Picture indices of the open-recycle-bin buttons.
+constexpr int BinEmptyImage = 0;  // ImageListBin
+constexpr int BinFullImage = 1;
+constexpr int Open2EmptyImage = 2;  // ImageList0
+constexpr int Open2FullImage = 3;
+
+}  // namespace
+
+bool TZuboloForm::LinkageOn() const {
+    return !ButtonStart.Enabled() && ButtonStop.Enabled();
+}
+
+void TZuboloForm::Timer1Timer() {
+    const Locale& locale = Services.locale;
+    StatusBar1.SetPanelText(
+        0, ClockText(Services.clock.Now(), locale.DateSeparator(), locale.TimeSeparator()));
+
+    if (!LinkageOn()) {
+        App.SetTitle(std::u16string(AppDisplayName));
+    } else if (const BinReading reading =
+                   ReadWholeBin(Monitor, Services.recycleBin, UserNumberSeparators(locale));
+               !reading.ok) {
+        StatusBar1.SetPanelText(1, std::u16string(AppDisplayName));
+        if (TrayIcon1.Visible()) TrayIcon1.SetHint(std::u16string(AppDisplayName));
+    } else {
+        if (reading.changed) {
+            StatusBar1.SetPanelText(1, reading.text);
+            if (reading.emptied || reading.turnedFull) {
+                CaptureBinIcon(Linkage, Services.windows, reading.emptied);
+            }
+            App.SetTitle(reading.text);
+        }
+        if (TrayIcon1.Visible()) TrayIcon1.SetHint(App.Title());
+    }
+
+    // With the main window in front the notification-area icon is not needed. Before the window
+    // exists its handle is 0, which must not match "no foreground window".
+    if (TrayIcon1.Visible() && Handle() != 0 && Services.windows.Foreground() == Handle()) {
+        TrayIcon1.SetVisible(false);
+    }
+}
+
+void TZuboloForm::ButtonStartClick() {
+    ButtonStart.SetEnabled(false);
+    ButtonStop.SetEnabled(true);
+    Monitor.ForceNextChange();
+}
+
+void TZuboloForm::SetBinButtonImages(bool full) {
+    ButtonOpenRb.SetImage(&ImageListBin, full ? BinFullImage : BinEmptyImage);
+    ButtonOpen2.SetImageIndex(full ? Open2FullImage : Open2EmptyImage);
+}
+
+}  // namespace zubolo
