@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "fakes/FakeFormServices.h"
-#include "mainwindow/ZuboloForm.h"
 #include "ui/ContextMenus.h"
 #include "unit/CommandRecorder.h"
+#include "unit/FormFixture.h"
 
 namespace zubolo {
 namespace {
@@ -147,14 +146,7 @@ bool Trigger(TZuboloForm& form, const std::u16string& trigger) {
     return false;
 }
 
-struct FormFixture : ::testing::Test {
-    Application app;
-    FakeFormServices fakes;
-    TZuboloForm form{app, fakes.services};
-    std::vector<std::string> ran;
-};
-
-using CommandMap = FormFixture;
+using CommandMap = FormTest;
 
 TEST_F(CommandMap, EveryTriggerRunsItsCommand) {
     RecordCommands(form, ran);
@@ -185,7 +177,7 @@ TEST_F(CommandMap, DriveListColumnClickAndSortingAreBound) {
 }
 
 // The handlers built with the menus, run through their real bindings.
-using MenuCommands = FormFixture;
+using MenuCommands = FormTest;
 
 TEST_F(MenuCommands, OpeningTheTabMenuCopiesTheSettingsIntoItsMarks) {
     struct Case {

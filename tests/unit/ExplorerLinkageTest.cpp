@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fakes/FakeFormServices.h"
-#include "mainwindow/ZuboloForm.h"
+#include "unit/FormFixture.h"
 
 namespace zubolo {
 namespace {
@@ -11,7 +10,7 @@ constexpr IconHandle EmptyBinIcon = 0x71;
 constexpr IconHandle FullBinIcon = 0x72;
 constexpr IconHandle FolderIcon = 0x73;
 
-struct Linked {
+struct Linked : FormOnFakes {
     Linked() {
         form.StatusBar1.SetPanelText(1, u"(3) 1,024");
         form.ListView1.AddItem({u"C:", {}, -1});
@@ -19,9 +18,6 @@ struct Linked {
         form.Monitor.LastItemCount = 3;
         form.Linkage = {Explorer, EmptyBinIcon, FullBinIcon};
     }
-    Application app;
-    FakeFormServices fakes;
-    TZuboloForm form{app, fakes.services};
 };
 
 TEST(ButtonStopClick, EndsTheLinkageAndEmptiesTheTableAndPanel) {

@@ -5,8 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "fakes/FakeFormServices.h"
-#include "mainwindow/ZuboloForm.h"
+#include "unit/FormFixture.h"
 
 namespace zubolo {
 namespace {
@@ -25,7 +24,7 @@ constexpr std::string_view ChangedSettings =
     "[MODE]\r\nDragDrop=7\r\nStayOnTop=1\r\nMinimize=-5\r\nCloseQuery=1\r\nSaveStatus=0\r\n"
     "AutoWidth=0\r\nFolded=1\r\nOriginHeight=321\r\nShowHint=1\r\n\r\n";
 
-class FormLifecycleTest : public testing::Test {
+class FormLifecycleTest : public FormTest {
   protected:
     FormLifecycleTest() {
         form.SetHandle(MainWindow);
@@ -37,10 +36,6 @@ class FormLifecycleTest : public testing::Test {
         fakes.frame.calls.clear();
     }
     std::string& SettingsFile() { return fakes.files.files[IniPath]; }
-
-    Application app;
-    FakeFormServices fakes;
-    TZuboloForm form{app, fakes.services};
 };
 
 TEST_F(FormLifecycleTest, FirstStartPlacesTheHiddenWindowInTheWorkAreaThirdsWithDefaultModes) {

@@ -5,16 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "fakes/FakeFormServices.h"
 #include "mainwindow/FormShellContext.h"
 #include "mainwindow/ZuboloForm.h"
+#include "unit/FormFixture.h"
 
 namespace zubolo {
 namespace {
 
 constexpr WindowHandle MainWindow = 0x4242;
 
-struct LocationCommands : ::testing::Test {
+struct LocationCommands : FormTest {
     LocationCommands() {
         form.SetHandle(MainWindow);
         app.SetTitle(u"(3) 1,024");
@@ -59,10 +59,6 @@ struct LocationCommands : ::testing::Test {
         return std::any_of(calls.begin(), calls.end(),
                            [](const std::string& call) { return call.starts_with("SetTopmost"); });
     }
-
-    Application app;
-    FakeFormServices fakes;
-    TZuboloForm form{app, fakes.services};
 };
 
 struct Command {

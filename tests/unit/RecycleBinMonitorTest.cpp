@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/FakeFormServices.h"
-#include "mainwindow/ZuboloForm.h"
+#include "unit/FormFixture.h"
 
 namespace zubolo {
 namespace {
@@ -18,7 +17,7 @@ constexpr IconHandle ExplorerIcon = 0x77;
 
 // A form with fake services whose panel 1, title and item count carry markers, so that a tick
 // that leaves them alone can be told from one that writes the same text again.
-struct Monitored {
+struct Monitored : FormOnFakes {
     Monitored() {
         form.SetHandle(MainWindow);
         form.StatusBar1.SetPanelText(1, u"before");
@@ -35,10 +34,6 @@ struct Monitored {
         form.Monitor.PrevCount = 0;
     }
     std::u16string Panel(int index) const { return form.StatusBar1.PanelText(index); }
-
-    Application app;
-    FakeFormServices fakes;
-    TZuboloForm form{app, fakes.services};
 };
 
 struct Reading {

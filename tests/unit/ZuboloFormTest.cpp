@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fakes/FakeFormServices.h"
-#include "mainwindow/ZuboloForm.h"
+#include "unit/FormFixture.h"
 
 namespace zubolo {
 namespace {
@@ -12,10 +11,9 @@ std::vector<std::u16string> Captions(const std::vector<TabSheet*>& pages) {
     return captions;
 }
 
-TEST(ZuboloForm, CreationShowsFourTabsWithTheStatusPageInFront) {
-    Application app;
-    FakeFormServices fakes;
-    TZuboloForm form(app, fakes.services);
+using ZuboloForm = FormTest;
+
+TEST_F(ZuboloForm, CreationShowsFourTabsWithTheStatusPageInFront) {
     EXPECT_EQ(form.PageControl1.ActivePage(), &form.TabSheetFile) << "the page at design";
 
     form.FormCreate();
@@ -30,10 +28,7 @@ TEST(ZuboloForm, CreationShowsFourTabsWithTheStatusPageInFront) {
     EXPECT_EQ(form.GridPanel5.Alignment(), Align::Client);
 }
 
-TEST(ZuboloForm, InitialStatesOfTheControls) {
-    Application app;
-    FakeFormServices fakes;
-    TZuboloForm form(app, fakes.services);
+TEST_F(ZuboloForm, InitialStatesOfTheControls) {
     EXPECT_FALSE(form.ButtonStart.Enabled()) << "the linkage is on from the start";
     EXPECT_TRUE(form.ButtonStop.Enabled());
     EXPECT_EQ(form.ButtonOpenRb.Images(), &form.ImageListBin);
@@ -51,10 +46,7 @@ TEST(ZuboloForm, InitialStatesOfTheControls) {
     EXPECT_FALSE(app.ShowHints());
 }
 
-TEST(ZuboloForm, SettingACheckBoxFromCodeRunsItsClickOnlyOnChange) {
-    Application app;
-    FakeFormServices fakes;
-    TZuboloForm form(app, fakes.services);
+TEST_F(ZuboloForm, SettingACheckBoxFromCodeRunsItsClickOnlyOnChange) {
     int clicks = 0;
     form.CheckBoxStayOnTop.OnClick = [&] { ++clicks; };
     form.CheckBoxStayOnTop.SetChecked(false);
@@ -73,10 +65,7 @@ TEST(RadioGroup, SelectedItemIsKeptInRange) {
     }
 }
 
-TEST(PageControl, OnlyTheUsersChoiceRunsTheChangeHandler) {
-    Application app;
-    FakeFormServices fakes;
-    TZuboloForm form(app, fakes.services);
+TEST_F(ZuboloForm, OnlyTheUsersPageChoiceRunsTheChangeHandler) {
     int changes = 0;
     form.PageControl1.OnChange = [&] { ++changes; };
     form.FormCreate();
