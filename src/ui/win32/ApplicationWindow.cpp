@@ -17,16 +17,17 @@ ApplicationWindow::ApplicationWindow(Application& application) : application_(ap
     const std::wstring title = ToWide(application_.Title());
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    hwnd_ = CreateWindowExW(0, ClassName, title.c_str(),
-                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                            x, y, 0, 0, nullptr, nullptr, windowClass.hInstance, this);
+    hwnd_.reset(
+        CreateWindowExW(0, ClassName, title.c_str(),
+                        WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y,
+                        0, 0, nullptr, nullptr, windowClass.hInstance, this));
     showHints_ = application_.ShowHints();
     application_.AttachPeer(this);
 }
 
 ApplicationWindow::~ApplicationWindow() {
     application_.AttachPeer(nullptr);
-    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    hwnd_.reset();
 }
 
 void ApplicationWindow::StateChanged() {

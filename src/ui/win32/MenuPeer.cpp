@@ -48,16 +48,13 @@ UniqueBitmap PremultipliedPicture(HIMAGELIST images, int index, int size) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     UniqueBitmap picture(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    HDC memory = CreateCompatibleDC(nullptr);
-    if (!picture || memory == nullptr) {
-        if (memory != nullptr) DeleteDC(memory);
-        return nullptr;
+    const UniqueMemoryDC memory(CreateCompatibleDC(nullptr));
+    if (!picture || !memory) return nullptr;
+    {
+        const SelectionScope selected(memory.get(), picture.get());
+        // Blending onto transparent black leaves premultiplied colours and the picture's alpha.
+        ImageList_Draw(images, index, memory.get(), 0, 0, ILD_NORMAL);
     }
-    const HGDIOBJ previous = SelectObject(memory, picture.get());
-    // Blending onto transparent black leaves premultiplied colours and the picture's alpha.
-    ImageList_Draw(images, index, memory, 0, 0, ILD_NORMAL);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
     GdiFlush();
     // A picture without an alpha channel would vanish; it is shown opaque instead.
     auto* pixels = static_cast<std::uint32_t*>(bits);
