@@ -7,22 +7,29 @@
 namespace zubolo {
 namespace {
 
+using IsAppThemedFunction = BOOL(WINAPI*)();
+
+// IsAppThemed of uxtheme.dll, loaded from the system folder at the first opening of a menu and
+// kept for the rest of the run; null where the module or the function is missing.
+IsAppThemedFunction IsAppThemedEntry() {
+    static const UniqueModule theming(
+        LoadLibraryExW(L"uxtheme.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+    if (!theming) return nullptr;
+    // Through void(*)(): the exported function is not of FARPROC's type.
+    return reinterpret_cast<IsAppThemedFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(theming.get(), "IsAppThemed")));
+}
+
 // Menus drawn with visual styles blend 32-bit pictures by their alpha channel; classic menus
 // copy them as they are, so there the owner draws the pictures instead. Windows styles its menus
-// whenever the application is themed; Wine's menus are classic even under a theme.
+// whenever the application is themed (which the user may switch at any time); Wine's menus are
+// classic even under a theme.
 bool MenusUseVisualStyles() {
     if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr) {
         return false;
     }
-    HMODULE theming = LoadLibraryExW(L"uxtheme.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    if (theming == nullptr) return false;
-    using IsAppThemedFunction = BOOL(WINAPI*)();
-    // Through void(*)(): the exported function is not of FARPROC's type.
-    const auto isAppThemed = reinterpret_cast<IsAppThemedFunction>(
-        reinterpret_cast<void (*)()>(GetProcAddress(theming, "IsAppThemed")));
-    const bool styled = isAppThemed != nullptr && isAppThemed() != FALSE;
-    FreeLibrary(theming);
-    return styled;
+    const IsAppThemedFunction isAppThemed = IsAppThemedEntry();
+    return isAppThemed != nullptr && isAppThemed() != FALSE;
 }
 
 // Captions carry no accelerator characters: an ampersand is shown as itself.
