@@ -13,7 +13,7 @@ int RunProgram(Application& application, EntryServices services, ProgramHost& ho
     const std::u16string name(InstanceMarker.Name);
     application.SetTitle(name);
     if (IsAlreadyRunning(name, services.mutexes, application)) {
-        services.boxes.Ask(0, AlreadyRunningMessage, application.Title(), PlainOkBox);
+        services.boxes.Ask({}, AlreadyRunningMessage, application.Title(), PlainOkBox);
         ActivatePreviousInstance(name, services.windows);
         return 0;
     }

@@ -289,7 +289,7 @@ class TZuboloForm : public Control {
     // --- end of popup menus and command map ---
 
   private:
-    WindowHandle handle_ = 0;
+    WindowHandle handle_;
 
     void BuildStatusBar();
     void BuildPageControl();

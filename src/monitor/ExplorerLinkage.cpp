@@ -14,7 +14,7 @@ void TZuboloForm::ButtonStopClick() {
     ButtonStop.SetEnabled(false);
     ListView1.ClearItems();
     StatusBar1.SetPanelText(1, u"");
-    if (Monitor.hLinkedWindow != 0) {
+    if (Monitor.hLinkedWindow) {
         // A window that still shows a bin icon still shows the Recycle Bin: it gets its usual
         // caption back. One navigated elsewhere keeps whatever it shows now.
         const IconHandle icon = Services.windows.SmallIcon(Monitor.hLinkedWindow);

@@ -12,9 +12,9 @@ struct MonitorState {
     std::int32_t LastItemCount = 0;
     // The Explorer window that shows the Recycle Bin, and its small icon as seen while the bin
     // was empty and while it held items.
-    WindowHandle hLinkedWindow = 0;
-    IconHandle hEmptyBinIcon = 0;
-    IconHandle hFullBinIcon = 0;
+    WindowHandle hLinkedWindow;
+    IconHandle hEmptyBinIcon;
+    IconHandle hFullBinIcon;
 };
 
 // The low 32 bits of a 64-bit item count, read as a signed number: 2^31 becomes -2^31 and 2^32

@@ -9,7 +9,7 @@ namespace zubolo {
 inline constexpr std::uint32_t ErrorAlreadyExists = 183;
 
 struct MutexResult {
-    NativeHandle handle = 0;      // 0 when the call failed
+    NativeHandle handle;          // none when the call failed
     std::uint32_t lastError = 0;  // the thread's last-error code right after the call
 };
 

@@ -17,7 +17,7 @@ class FakeWindowFrame final : public WindowFrame {
     bool topmost = false;
     bool acceptsFiles = false;
     int charWidth = 6;  // every character of a text is this wide
-    WindowHandle owner = 0;
+    WindowHandle owner;
     std::vector<std::string> calls;
 
     WindowPlacement Placement(WindowHandle) override {

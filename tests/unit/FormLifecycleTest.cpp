@@ -14,8 +14,8 @@ namespace {
 using testing::ElementsAre;
 using testing::IsEmpty;
 
-constexpr WindowHandle kMainWindow = 100;
-constexpr WindowHandle kApplicationWindow = 50;
+constexpr WindowHandle kMainWindow{100};
+constexpr WindowHandle kApplicationWindow{50};
 constexpr int kYes = 6;
 constexpr int kNo = 7;
 constexpr unsigned kDropFiles = 0x0233;

@@ -10,7 +10,7 @@
 namespace zubolo {
 namespace {
 
-constexpr WindowHandle kOwner = 0x1234;
+constexpr WindowHandle kOwner{0x1234};
 
 class ShellRoutinesTest : public ::testing::Test {
   protected:

@@ -1,5 +1,6 @@
 #include "ui/win32/ApplicationWindow.h"
 
+#include "platform/win32/Hwnd.h"
 #include "platform/win32/WideText.h"
 #include "resource.h"
 
@@ -69,8 +70,8 @@ void ApplicationWindow::Run(int showCommand) {
     }
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        const QueuedMessage queued{reinterpret_cast<WindowHandle>(message.hwnd), message.message,
-                                   message.wParam, message.lParam};
+        const QueuedMessage queued{FromHwnd(message.hwnd), message.message, message.wParam,
+                                   message.lParam};
         if (application_.OnMessage && application_.OnMessage(queued)) continue;
         if (mainWindow_ != nullptr && IsDialogMessageW(mainWindow_, &message)) continue;
         TranslateMessage(&message);
