@@ -10,7 +10,7 @@ int RunProgram(Application& application, EntryServices services, ProgramHost& ho
     const std::u16string name(InstanceMarker.Name);
     application.SetTitle(name);
     if (IsAlreadyRunning(name, services.mutexes, application)) {
-        services.boxes.Ask(0, AlreadyRunningMessage, application.Title(), BoxStyle::Ok);
+        services.boxes.Ask({}, AlreadyRunningMessage, application.Title(), BoxStyle::Ok);
         ActivatePreviousInstance(name, services.windows);
         return 0;
     }

@@ -15,7 +15,7 @@ void CaptureBinIcon(ExplorerLink& link, TopLevelWindows& windows, bool binEmpty)
 }
 
 void RestoreUsualCaption(const ExplorerLink& link, TopLevelWindows& windows) {
-    if (link.hLinkedWindow == 0) return;
+    if (!link.hLinkedWindow) return;
     const IconHandle icon = windows.SmallIcon(link.hLinkedWindow);
     if (icon == link.hEmptyBinIcon || icon == link.hFullBinIcon) {
         windows.SetText(link.hLinkedWindow, RecycleBinCaption);

@@ -7,9 +7,9 @@ namespace zubolo {
 // The Explorer window that shows the Recycle Bin, and its small icon as seen while the bin was
 // empty and while it held items: one set for the process, all zero at start.
 struct ExplorerLink {
-    WindowHandle hLinkedWindow = 0;
-    IconHandle hEmptyBinIcon = 0;
-    IconHandle hFullBinIcon = 0;
+    WindowHandle hLinkedWindow;
+    IconHandle hEmptyBinIcon;
+    IconHandle hFullBinIcon;
 };
 
 // Remembers the linked window's icon of this moment as the empty-bin or the full-bin icon.

@@ -47,7 +47,7 @@ void TZuboloForm::Timer1Timer() {
 
     // With the main window in front the notification-area icon is not needed. Before the window
     // exists its handle is 0, which must not match "no foreground window".
-    if (TrayIcon1.Visible() && Handle() != 0 && Services.windows.Foreground() == Handle()) {
+    if (TrayIcon1.Visible() && Handle() && Services.windows.Foreground() == Handle()) {
         TrayIcon1.SetVisible(false);
     }
 }

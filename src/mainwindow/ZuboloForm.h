@@ -290,7 +290,7 @@ class TZuboloForm : public Control {
     void ButtonAboutClick();
 
   private:
-    WindowHandle handle_ = 0;
+    WindowHandle handle_;
 
     void BuildStatusBar();
     void BuildPageControl();

@@ -9,7 +9,7 @@ namespace zubolo {
 inline constexpr std::uint32_t ErrorAlreadyExists = 183;
 
 struct MutexResult {
-    NativeHandle handle = 0;      // 0 when the call failed
+    NativeHandle handle;          // none when the call failed
     std::uint32_t lastError = 0;  // the thread's last-error code right after the call
 };
 
@@ -17,7 +17,8 @@ class Mutexes {
   public:
     virtual ~Mutexes() = default;
     // Creates (or opens) the named mutex with initial ownership requested and no security
-    // attributes. The handle is never closed by the program: it lives as long as the process.
+    // attributes. The handle stays open as long as this object, which the program keeps for its
+    // whole run.
     virtual MutexResult CreateOwnedMutex(std::u16string_view name) = 0;
 };
 

@@ -18,7 +18,7 @@ struct ShellContext {
     // The application title at the moment a box opens; it becomes the box's caption.
     std::function<std::u16string()> appTitle;
     // Owner window for the special-folder lookup and the notice box.
-    WindowHandle owner = 0;
+    WindowHandle owner;
     // Makes the main window an ordinary (non-topmost) window without touching the stay-on-top
     // check box or menu item.
     std::function<void()> dropTopmost;

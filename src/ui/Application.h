@@ -11,7 +11,7 @@ namespace zubolo {
 
 // A message as the message loop takes it from the queue, before it is dispatched.
 struct QueuedMessage {
-    WindowHandle window = 0;
+    WindowHandle window;
     unsigned message = 0;
     std::uintptr_t wParam = 0;
     std::intptr_t lParam = 0;
@@ -49,7 +49,7 @@ class Application {
 
     std::u16string title_;
     bool showHints_ = false;
-    NativeHandle tag_ = 0;
+    NativeHandle tag_;
     bool showMainForm_ = false;
     bool mainFormOnTaskbar_ = true;
     ControlPeer* peer_ = nullptr;

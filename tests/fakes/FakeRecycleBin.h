@@ -17,7 +17,7 @@ class FakeRecycleBin final : public RecycleBin {
 
     struct DeleteCall {
         std::u16string path;
-        WindowHandle owner = 0;
+        WindowHandle owner;
     };
 
     // Answer to a query without root path (all drives).

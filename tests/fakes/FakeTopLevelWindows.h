@@ -17,7 +17,7 @@ class FakeTopLevelWindows : public TopLevelWindows {
     std::set<WindowHandle> iconic;
     std::vector<std::string> calls;
     std::vector<WindowHandle> visited;
-    WindowHandle foreground = 0;
+    WindowHandle foreground;
     std::map<WindowHandle, IconHandle> smallIcons;  // a window not listed has no small icon
 
     bool Enumerate(const std::function<bool(WindowHandle)>& visit) override {
@@ -33,24 +33,25 @@ class FakeTopLevelWindows : public TopLevelWindows {
         return found == properties.end() ? 0 : found->second;
     }
     void SetProperty(WindowHandle window, std::u16string_view name, std::intptr_t value) override {
-        calls.push_back("SetProperty " + std::to_string(window) + " " + std::to_string(value));
+        calls.push_back("SetProperty " + std::to_string(window.value) + " " +
+                        std::to_string(value));
         properties[{window, std::u16string(name)}] = value;
     }
     void RemoveProperty(WindowHandle window, std::u16string_view name) override {
-        calls.push_back("RemoveProperty " + std::to_string(window));
+        calls.push_back("RemoveProperty " + std::to_string(window.value));
         properties.erase({window, std::u16string(name)});
     }
     bool IsIconic(WindowHandle window) override { return iconic.count(window) != 0; }
     void Show(WindowHandle window, int command) override {
-        calls.push_back("Show " + std::to_string(window) + " " + std::to_string(command));
+        calls.push_back("Show " + std::to_string(window.value) + " " + std::to_string(command));
     }
     void SetForeground(WindowHandle window) override {
-        calls.push_back("SetForeground " + std::to_string(window));
+        calls.push_back("SetForeground " + std::to_string(window.value));
     }
     WindowHandle Foreground() override { return foreground; }
     IconHandle SmallIcon(WindowHandle window) override {
         const auto found = smallIcons.find(window);
-        return found == smallIcons.end() ? 0 : found->second;
+        return found == smallIcons.end() ? IconHandle{} : found->second;
     }
     void SetText(WindowHandle window, std::u16string_view text) override {
         texts[window] = std::u16string(text);

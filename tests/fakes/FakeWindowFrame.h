@@ -18,7 +18,7 @@ class FakeWindowFrame final : public WindowFrame {
     bool acceptsFiles = false;
     std::vector<NativeHandle> finishedDrops;
     int charWidth = 6;  // every character of a text is this wide
-    WindowHandle owner = 0;
+    WindowHandle owner;
     std::vector<std::string> calls;
 
     WindowPlacement Placement(WindowHandle) override {

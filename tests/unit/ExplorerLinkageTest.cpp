@@ -5,10 +5,10 @@
 namespace zubolo {
 namespace {
 
-constexpr WindowHandle Explorer = 0x200;
-constexpr IconHandle EmptyBinIcon = 0x71;
-constexpr IconHandle FullBinIcon = 0x72;
-constexpr IconHandle FolderIcon = 0x73;
+constexpr WindowHandle Explorer{0x200};
+constexpr IconHandle EmptyBinIcon{0x71};
+constexpr IconHandle FullBinIcon{0x72};
+constexpr IconHandle FolderIcon{0x73};
 
 struct Linked : FormOnFakes {
     Linked() {

@@ -13,8 +13,8 @@ namespace {
 using testing::ElementsAre;
 using testing::IsEmpty;
 
-constexpr WindowHandle MainWindow = 100;
-constexpr WindowHandle ApplicationWindow = 50;
+constexpr WindowHandle MainWindow{100};
+constexpr WindowHandle ApplicationWindow{50};
 const std::u16string IniPath = u"C:\\Users\\taro\\AppData\\Roaming\\Quorvane\\Zubolo\\Zubolo.ini";
 
 // Every setting away from its default, the window maximized at a place of its own.

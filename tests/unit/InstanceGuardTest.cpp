@@ -14,7 +14,7 @@ using Calls = std::vector<std::string>;
 class RecordingHost : public ProgramHost {
   public:
     explicit RecordingHost(Calls& log) : log_(log) {}
-    WindowHandle ApplicationWindow() override { return 500; }
+    WindowHandle ApplicationWindow() override { return WindowHandle{500}; }
     void InitializeApplication() override { log_.push_back("Initialize"); }
     void CreateMainWindow() override { log_.push_back("CreateMainWindow"); }
     void RunMessageLoop() override { log_.push_back("RunMessageLoop"); }
@@ -54,7 +54,7 @@ TEST_F(EntryFixture, FirstInstanceMarksItsApplicationWindowAroundTheMessageLoop)
     EXPECT_EQ(Run(), 0);
 
     EXPECT_EQ(mutexes.created, std::vector<std::u16string>{u"Zubolo"});
-    EXPECT_EQ(app.Tag(), 0x44u);
+    EXPECT_EQ(app.Tag(), NativeHandle{0x44});
     EXPECT_TRUE(boxes.questions.empty());
     EXPECT_EQ(hostCalls, (Calls{"Initialize", "CreateMainWindow", "RunMessageLoop"}));
     EXPECT_EQ(windows.calls, (Calls{"SetProperty 500 20221230", "RemoveProperty 500"}));
@@ -65,15 +65,15 @@ TEST_F(EntryFixture, FirstInstanceMarksItsApplicationWindowAroundTheMessageLoop)
 TEST_F(EntryFixture, FailingMutexCallStillRunsAsFirstInstance) {
     mutexes.next = {0, 5};  // access denied, no handle
     EXPECT_EQ(Run(), 0);
-    EXPECT_EQ(app.Tag(), 0u);
+    EXPECT_EQ(app.Tag(), NativeHandle{});
     EXPECT_EQ(hostCalls.size(), 3u);
 }
 
 TEST_F(EntryFixture, SecondStartTellsTheUserThenRaisesTheFirstAndCreatesNothing) {
     mutexes.next = {0x48, ErrorAlreadyExists};
-    windows.order = {10, 20, 30};
-    windows.properties[{20, u"Zubolo"}] = InstanceMarker.Value;
-    windows.iconic.insert(20);
+    windows.order = {WindowHandle{10}, WindowHandle{20}, WindowHandle{30}};
+    windows.properties[{WindowHandle{20}, u"Zubolo"}] = InstanceMarker.Value;
+    windows.iconic.insert(WindowHandle{20});
 
     EXPECT_EQ(Run(), 0);
 
@@ -83,27 +83,29 @@ TEST_F(EntryFixture, SecondStartTellsTheUserThenRaisesTheFirstAndCreatesNothing)
     EXPECT_EQ(boxes.questions[0].flags, 0u);  // MB_OK without an icon
     EXPECT_TRUE(boxes.callsWhileOpen.empty()) << "activation must wait for the box";
     EXPECT_EQ(windows.calls, (Calls{"Enumerate", "Show 20 9", "SetForeground 20"}));
-    EXPECT_EQ(app.Tag(), 0x48u);
+    EXPECT_EQ(app.Tag(), NativeHandle{0x48});
     EXPECT_TRUE(hostCalls.empty()) << "no window, no command line, no message loop";
 }
 
 TEST(FindInstanceWindowProc, PassesOverOtherValuesAndStopsAtTheFirstMarkedWindow) {
     FakeTopLevelWindows windows;
-    windows.order = {1, 2, 3, 4};
-    windows.properties[{1, u"Zubolo"}] = 1;                    // a foreign window
-    windows.properties[{2, u"Other"}] = InstanceMarker.Value;  // another property name
-    windows.properties[{3, u"Zubolo"}] = InstanceMarker.Value;
-    windows.properties[{4, u"Zubolo"}] = InstanceMarker.Value;
+    windows.order = {WindowHandle{1}, WindowHandle{2}, WindowHandle{3}, WindowHandle{4}};
+    windows.properties[{WindowHandle{1}, u"Zubolo"}] = 1;  // a foreign window
+    windows.properties[{WindowHandle{2}, u"Other"}] =
+        InstanceMarker.Value;  // another property name
+    windows.properties[{WindowHandle{3}, u"Zubolo"}] = InstanceMarker.Value;
+    windows.properties[{WindowHandle{4}, u"Zubolo"}] = InstanceMarker.Value;
 
     ActivatePreviousInstance(u"Zubolo", windows);
 
-    EXPECT_EQ(windows.visited, (std::vector<WindowHandle>{1, 2, 3}));
+    EXPECT_EQ(windows.visited,
+              (std::vector<WindowHandle>{WindowHandle{1}, WindowHandle{2}, WindowHandle{3}}));
     EXPECT_EQ(windows.calls, (Calls{"Enumerate", "SetForeground 3"})) << "restore only when iconic";
 }
 
 TEST(FindInstanceWindowProc, NoMarkedWindowRaisesNothing) {
     FakeTopLevelWindows windows;
-    windows.order = {1, 2};
+    windows.order = {WindowHandle{1}, WindowHandle{2}};
     ActivatePreviousInstance(u"Zubolo", windows);
     EXPECT_EQ(windows.calls, (Calls{"Enumerate"}));
 }

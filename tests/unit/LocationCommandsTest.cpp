@@ -12,7 +12,7 @@
 namespace zubolo {
 namespace {
 
-constexpr WindowHandle MainWindow = 0x4242;
+constexpr WindowHandle MainWindow{0x4242};
 
 struct LocationCommands : FormTest {
     LocationCommands() {

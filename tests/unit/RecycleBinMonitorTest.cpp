@@ -11,9 +11,9 @@ namespace zubolo {
 namespace {
 
 constexpr std::uint64_t Forced = 2147483647;
-constexpr WindowHandle MainWindow = 0x100;
-constexpr WindowHandle Explorer = 0x200;
-constexpr IconHandle ExplorerIcon = 0x77;
+constexpr WindowHandle MainWindow{0x100};
+constexpr WindowHandle Explorer{0x200};
+constexpr IconHandle ExplorerIcon{0x77};
 
 // A form with fake services whose panel 1, title and item count carry markers, so that a tick
 // that leaves them alone can be told from one that writes the same text again.

@@ -10,7 +10,7 @@
 namespace zubolo {
 namespace {
 
-constexpr WindowHandle Owner = 0x1234;
+constexpr WindowHandle Owner{0x1234};
 
 class ShellRoutinesTest : public ::testing::Test {
   protected:

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/Hwnd.h"
 #include "platform/win32/WideText.h"
 #include "resource.h"
 #include "ui/ContextMenus.h"
@@ -49,11 +50,11 @@ FormWindow::FormWindow(TZuboloForm& form, HWND owner) : form_(form) {
     RegisterWindowClass();
     const Rect& design = form_.DesignBounds();
     const std::wstring caption = ToWide(form_.Caption());
-    hwnd_ = CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, caption.c_str(),
-                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, design.left, design.top,
-                            design.Width(), design.Height(), owner, nullptr,
-                            GetModuleHandleW(nullptr), this);
-    form_.SetHandle(reinterpret_cast<WindowHandle>(hwnd_));
+    hwnd_.reset(CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, caption.c_str(),
+                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, design.left, design.top,
+                                design.Width(), design.Height(), owner, nullptr,
+                                GetModuleHandleW(nullptr), this));
+    form_.SetHandle(FromHwnd(hwnd_));
     dpi_ = GetDpiForWindow(hwnd_);
     if (dpi_ != 96) {
         SetWindowPos(hwnd_, nullptr, 0, 0, Scale(design.Width()), Scale(design.Height()),
@@ -87,7 +88,7 @@ FormWindow::~FormWindow() {
     form_.AttachPeer(nullptr);
     tray_.reset();
     peers_.clear();
-    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    hwnd_.reset();
 }
 
 std::unique_ptr<WindowPeer> FormWindow::MakePeer(Control& control) {

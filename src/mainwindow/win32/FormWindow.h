@@ -64,7 +64,7 @@ class FormWindow : public PeerHost, public LayoutMetrics, public ControlPeer {
     bool SetHandCursor(HWND window) const;
 
     TZuboloForm& form_;
-    HWND hwnd_ = nullptr;
+    UniqueWindow hwnd_;
     UINT dpi_ = 96;
     UniqueFont font_;
     UniqueIcon smallIcon_;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/OwnedHandles.h"
 #include "platform/win32/WideText.h"
 
 namespace zubolo {
@@ -14,30 +15,6 @@ namespace {
 
 // Reads and writes go in pieces that a DWORD count can always hold.
 constexpr std::size_t ChunkBytes = 1 << 20;
-
-// A file handle from CreateFileW, closed once; INVALID_HANDLE_VALUE means none.
-class FileHandle {
-  public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (IsOpen()) CloseHandle(handle_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-
-    // Closes now and tells whether closing succeeded: a delayed write error can show only here.
-    bool Close() {
-        const bool closed = CloseHandle(handle_) != FALSE;
-        handle_ = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-  private:
-    HANDLE handle_;
-};
 
 bool IsFolder(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -63,10 +40,10 @@ std::wstring WithoutTrailingDelimiters(std::wstring path) {
 
 FileContent Win32FileSystem::ReadWholeFile(std::u16string_view path, std::size_t maxBytes) const {
     const FileContent unreadable{FileContent::Status::Unreadable, {}};
-    FileHandle file(CreateFileW(ToWide(path).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen()) {
+    const UniqueFileHandle file(CreateFileW(
+        ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
             return {FileContent::Status::Missing, {}};
@@ -74,7 +51,7 @@ FileContent Win32FileSystem::ReadWholeFile(std::u16string_view path, std::size_t
         return unreadable;
     }
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
         static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
         return unreadable;
     }
@@ -83,7 +60,7 @@ FileContent Win32FileSystem::ReadWholeFile(std::u16string_view path, std::size_t
     while (filled < bytes.size()) {
         const auto chunk = static_cast<DWORD>(std::min(bytes.size() - filled, ChunkBytes));
         DWORD read = 0;
-        if (!ReadFile(file.Get(), bytes.data() + filled, chunk, &read, nullptr)) return unreadable;
+        if (!ReadFile(file.get(), bytes.data() + filled, chunk, &read, nullptr)) return unreadable;
         if (read == 0) break;  // the file became shorter since its size was taken
         filled += read;
     }
@@ -92,19 +69,19 @@ FileContent Win32FileSystem::ReadWholeFile(std::u16string_view path, std::size_t
 }
 
 bool Win32FileSystem::WriteNewFile(std::u16string_view path, std::string_view bytes) {
-    FileHandle file(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen()) return false;
+    UniqueFileHandle file(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     std::size_t written = 0;
     while (written < bytes.size()) {
         const auto chunk = static_cast<DWORD>(std::min(bytes.size() - written, ChunkBytes));
         DWORD done = 0;
-        if (!WriteFile(file.Get(), bytes.data() + written, chunk, &done, nullptr) || done == 0) {
+        if (!WriteFile(file.get(), bytes.data() + written, chunk, &done, nullptr) || done == 0) {
             return false;
         }
         written += done;
     }
-    return FlushFileBuffers(file.Get()) && file.Close();
+    return FlushFileBuffers(file.get()) && file.Close();
 }
 
 // MoveFileExW rather than ReplaceFileW: a rename within one folder is a single step whether or

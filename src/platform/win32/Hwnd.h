@@ -6,10 +6,10 @@
 namespace zubolo {
 
 inline HWND ToHwnd(WindowHandle window) {
-    return reinterpret_cast<HWND>(window);
+    return reinterpret_cast<HWND>(window.value);
 }
 inline WindowHandle FromHwnd(HWND window) {
-    return reinterpret_cast<WindowHandle>(window);
+    return WindowHandle{reinterpret_cast<std::uintptr_t>(window)};
 }
 
 }  // namespace zubolo

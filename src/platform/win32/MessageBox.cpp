@@ -20,7 +20,7 @@ static_assert(BoxAnswer::Ok == IDOK && BoxAnswer::Cancel == IDCANCEL && BoxAnswe
 // thread so that the program's windows cannot be used while it is open.
 void Win32MessageBoxes::ShowPlain(WindowHandle owner, std::u16string_view text,
                                   std::u16string_view caption, bool /*fitWidth*/) {
-    const UINT modality = owner != 0 ? MB_APPLMODAL : MB_TASKMODAL;
+    const UINT modality = owner ? MB_APPLMODAL : MB_TASKMODAL;
     MessageBoxW(ToHwnd(owner), ToWide(text).c_str(), ToWide(caption).c_str(),
                 MB_OK | MB_DEFBUTTON1 | modality);
 }

@@ -8,9 +8,11 @@ namespace zubolo {
 
 MutexResult Win32Mutexes::CreateOwnedMutex(std::u16string_view name) {
     const std::wstring wideName = ToWide(name);
-    HANDLE mutex = CreateMutexW(nullptr, TRUE, wideName.c_str());
+    UniqueHandle mutex(CreateMutexW(nullptr, TRUE, wideName.c_str()));
     const DWORD error = GetLastError();
-    return {reinterpret_cast<NativeHandle>(mutex), error};
+    const NativeHandle handle{reinterpret_cast<std::uintptr_t>(mutex.get())};
+    if (mutex) created_.push_back(std::move(mutex));
+    return {handle, error};
 }
 
 }  // namespace zubolo

@@ -7,9 +7,9 @@
 
 #include <array>
 #include <cwchar>
-#include <memory>
 
 #include "platform/win32/Hwnd.h"
+#include "platform/win32/OwnedHandles.h"
 #include "platform/win32/WideText.h"
 
 namespace zubolo {
@@ -17,25 +17,6 @@ namespace zubolo {
 static_assert(Csidl::Desktop == CSIDL_DESKTOP && Csidl::Programs == CSIDL_PROGRAMS &&
               Csidl::Startup == CSIDL_STARTUP && Csidl::SendTo == CSIDL_SENDTO &&
               Csidl::Drives == CSIDL_DRIVES && Csidl::Profile == CSIDL_PROFILE);
-
-namespace {
-
-struct PidlFree {
-    void operator()(ITEMIDLIST* pidl) const { CoTaskMemFree(pidl); }
-};
-using UniquePidl = std::unique_ptr<ITEMIDLIST, PidlFree>;
-
-struct LocalMemoryFree {
-    void operator()(wchar_t* text) const { LocalFree(text); }
-};
-using UniqueLocalText = std::unique_ptr<wchar_t, LocalMemoryFree>;
-
-struct HandleClose {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using UniqueProcessHandle = std::unique_ptr<void, HandleClose>;
-
-}  // namespace
 
 std::uint32_t Win32Shell::ExecuteOpen(std::u16string_view file,
                                       std::optional<std::u16string_view> parameters) {
@@ -61,7 +42,7 @@ bool Win32Shell::ExecuteProperties(std::u16string_view path) {
     info.nShow = SW_SHOWNORMAL;
     const bool requested = ShellExecuteExW(&info) != FALSE;
     // The process handle that the shell may hand back is not needed; close it so it does not leak.
-    const UniqueProcessHandle process(info.hProcess);
+    const UniqueHandle process(info.hProcess);
     return requested;
 }
 

@@ -11,7 +11,7 @@ namespace {
 BOOL CALLBACK VisitWindow(HWND window, LPARAM visitor) noexcept {
     try {
         const auto& visit = *reinterpret_cast<const std::function<bool(WindowHandle)>*>(visitor);
-        return visit(reinterpret_cast<WindowHandle>(window)) ? TRUE : FALSE;
+        return visit(FromHwnd(window)) ? TRUE : FALSE;
     } catch (...) {
         return FALSE;
     }
@@ -55,8 +55,9 @@ WindowHandle Win32TopLevelWindows::Foreground() {
 }
 
 IconHandle Win32TopLevelWindows::SmallIcon(WindowHandle window) {
-    if (window == 0) return 0;
-    return static_cast<IconHandle>(SendMessageW(ToHwnd(window), WM_GETICON, ICON_SMALL, 0));
+    if (!window) return {};
+    return IconHandle{
+        static_cast<std::uintptr_t>(SendMessageW(ToHwnd(window), WM_GETICON, ICON_SMALL, 0))};
 }
 
 void Win32TopLevelWindows::SetText(WindowHandle window, std::u16string_view text) {

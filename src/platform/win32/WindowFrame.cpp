@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "platform/win32/Hwnd.h"
+#include "platform/win32/OwnedHandles.h"
 #include "platform/win32/WideText.h"
 
 namespace zubolo {
@@ -115,11 +116,9 @@ int Win32WindowFrame::TextWidth(WindowHandle window, std::u16string_view text) {
     if (font == nullptr) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     const std::wstring wide = ToWide(text);
     SIZE size{};
-    if (HDC dc = GetDC(hwnd)) {
-        const HGDIOBJ previous = SelectObject(dc, font);
-        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-        SelectObject(dc, previous);
-        ReleaseDC(hwnd, dc);
+    if (const UniqueMemoryDC dc{CreateCompatibleDC(nullptr)}) {
+        const SelectionScope selected(dc.get(), font);
+        GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
     }
     const UINT dpi = GetDpiForWindow(hwnd);
     return MulDiv(size.cx, 96, dpi != 0 ? static_cast<int>(dpi) : 96);

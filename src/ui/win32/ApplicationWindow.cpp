@@ -1,5 +1,6 @@
 #include "ui/win32/ApplicationWindow.h"
 
+#include "platform/win32/Hwnd.h"
 #include "platform/win32/WideText.h"
 #include "resource.h"
 
@@ -17,16 +18,17 @@ ApplicationWindow::ApplicationWindow(Application& application) : application_(ap
     const std::wstring title = ToWide(application_.Title());
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    hwnd_ = CreateWindowExW(0, ClassName, title.c_str(),
-                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                            x, y, 0, 0, nullptr, nullptr, windowClass.hInstance, this);
+    hwnd_.reset(
+        CreateWindowExW(0, ClassName, title.c_str(),
+                        WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y,
+                        0, 0, nullptr, nullptr, windowClass.hInstance, this));
     showHints_ = application_.ShowHints();
     application_.AttachPeer(this);
 }
 
 ApplicationWindow::~ApplicationWindow() {
     application_.AttachPeer(nullptr);
-    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    hwnd_.reset();
 }
 
 void ApplicationWindow::StateChanged() {
@@ -68,8 +70,8 @@ void ApplicationWindow::Run(int showCommand) {
     }
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        const QueuedMessage queued{reinterpret_cast<WindowHandle>(message.hwnd), message.message,
-                                   message.wParam, message.lParam};
+        const QueuedMessage queued{FromHwnd(message.hwnd), message.message, message.wParam,
+                                   message.lParam};
         if (application_.OnMessage && application_.OnMessage(queued)) continue;
         if (mainWindow_ != nullptr && IsDialogMessageW(mainWindow_, &message)) continue;
         TranslateMessage(&message);

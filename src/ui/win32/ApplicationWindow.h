@@ -39,7 +39,7 @@ class ApplicationWindow : public ControlPeer {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     Application& application_;
-    HWND hwnd_ = nullptr;
+    UniqueWindow hwnd_;
     HWND mainWindow_ = nullptr;
     bool minimized_ = false;
     bool showHints_ = false;

@@ -61,12 +61,10 @@ void GroupBoxPeer::Create(HWND parent) {
 }
 
 Rect GroupBoxContent(const Rect& bounds, HFONT font, int scaledBorder) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+    const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+    const SelectionScope selected(dc.get(), font);
     TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    GetTextMetricsW(dc.get(), &metrics);
     return {bounds.left + scaledBorder, bounds.top + metrics.tmHeight, bounds.right - scaledBorder,
             bounds.bottom - scaledBorder};
 }

@@ -1,6 +1,6 @@
 #pragma once
+#include "platform/win32/OwnedHandles.h"
 #include "ui/ImageList.h"
-#include "ui/win32/GdiHandles.h"
 
 namespace zubolo {
 

@@ -7,22 +7,29 @@
 namespace zubolo {
 namespace {
 
+using IsAppThemedFunction = BOOL(WINAPI*)();
+
+// IsAppThemed of uxtheme.dll, loaded from the system folder at the first opening of a menu and
+// kept for the rest of the run; null where the module or the function is missing.
+IsAppThemedFunction IsAppThemedEntry() {
+    static const UniqueModule theming(
+        LoadLibraryExW(L"uxtheme.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+    if (!theming) return nullptr;
+    // Through void(*)(): the exported function is not of FARPROC's type.
+    return reinterpret_cast<IsAppThemedFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(theming.get(), "IsAppThemed")));
+}
+
 // Menus drawn with visual styles blend 32-bit pictures by their alpha channel; classic menus
 // copy them as they are, so there the owner draws the pictures instead. Windows styles its menus
-// whenever the application is themed; Wine's menus are classic even under a theme.
+// whenever the application is themed (which the user may switch at any time); Wine's menus are
+// classic even under a theme.
 bool MenusUseVisualStyles() {
     if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr) {
         return false;
     }
-    HMODULE theming = LoadLibraryExW(L"uxtheme.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    if (theming == nullptr) return false;
-    using IsAppThemedFunction = BOOL(WINAPI*)();
-    // Through void(*)(): the exported function is not of FARPROC's type.
-    const auto isAppThemed = reinterpret_cast<IsAppThemedFunction>(
-        reinterpret_cast<void (*)()>(GetProcAddress(theming, "IsAppThemed")));
-    const bool styled = isAppThemed != nullptr && isAppThemed() != FALSE;
-    FreeLibrary(theming);
-    return styled;
+    const IsAppThemedFunction isAppThemed = IsAppThemedEntry();
+    return isAppThemed != nullptr && isAppThemed() != FALSE;
 }
 
 // Captions carry no accelerator characters: an ampersand is shown as itself.
@@ -48,16 +55,13 @@ UniqueBitmap PremultipliedPicture(HIMAGELIST images, int index, int size) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     UniqueBitmap picture(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    HDC memory = CreateCompatibleDC(nullptr);
-    if (!picture || memory == nullptr) {
-        if (memory != nullptr) DeleteDC(memory);
-        return nullptr;
+    const UniqueMemoryDC memory(CreateCompatibleDC(nullptr));
+    if (!picture || !memory) return nullptr;
+    {
+        const SelectionScope selected(memory.get(), picture.get());
+        // Blending onto transparent black leaves premultiplied colours and the picture's alpha.
+        ImageList_Draw(images, index, memory.get(), 0, 0, ILD_NORMAL);
     }
-    const HGDIOBJ previous = SelectObject(memory, picture.get());
-    // Blending onto transparent black leaves premultiplied colours and the picture's alpha.
-    ImageList_Draw(images, index, memory, 0, 0, ILD_NORMAL);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
     GdiFlush();
     // A picture without an alpha channel would vanish; it is shown opaque instead.
     auto* pixels = static_cast<std::uint32_t*>(bits);

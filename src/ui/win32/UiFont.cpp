@@ -6,12 +6,10 @@ namespace zubolo {
 namespace {
 
 bool HasFace(HFONT font, const std::wstring& face) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+    const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+    const SelectionScope selected(dc.get(), font);
     std::array<wchar_t, LF_FACESIZE> actual{};
-    GetTextFaceW(dc, static_cast<int>(actual.size()), actual.data());
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    GetTextFaceW(dc.get(), static_cast<int>(actual.size()), actual.data());
     return _wcsicmp(actual.data(), face.c_str()) == 0;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "ui/win32/GdiHandles.h"
+#include "platform/win32/OwnedHandles.h"
 
 namespace zubolo {
 

@@ -2,9 +2,9 @@
 #include <optional>
 #include <string>
 
+#include "platform/win32/OwnedHandles.h"
 #include "ui/Control.h"
 #include "ui/ImageList.h"
-#include "ui/win32/GdiHandles.h"
 
 namespace zubolo {
 
