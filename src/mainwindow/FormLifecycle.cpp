@@ -74,7 +74,7 @@ void TZuboloForm::CMShowingChanged(bool showing) {
 bool TZuboloForm::AppMessage(const QueuedMessage& message) {
     if (message.window != Handle() || message.message != WindowMessage::DropFiles) return false;
     // Dropped files are not taken yet; the drop's memory is released all the same.
-    Services.frame.FinishDrop(static_cast<NativeHandle>(message.wParam));
+    Services.frame.FinishDrop(NativeHandle{message.wParam});
     Services.frame.RestoreApplication(Handle());
     return true;
 }

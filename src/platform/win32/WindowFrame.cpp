@@ -129,7 +129,7 @@ void Win32WindowFrame::AcceptDroppedFiles(WindowHandle window, bool accept) {
 }
 
 void Win32WindowFrame::FinishDrop(NativeHandle drop) {
-    DragFinish(reinterpret_cast<HDROP>(drop));
+    DragFinish(reinterpret_cast<HDROP>(drop.value));
 }
 
 void Win32WindowFrame::Repaint(WindowHandle window) {
