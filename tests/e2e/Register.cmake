@@ -18,7 +18,19 @@ set(ZUBOLO_E2E_DIR "${zubolo_repository_dir}/build/e2e" CACHE PATH
 set(zubolo_e2e_env ${zubolo_repository_dir}/scripts/e2e-env)
 set(zubolo_e2e_tools ${ZUBOLO_WINDOWS_BUILD_DIR}/tests/e2e)
 set(zubolo_e2e_program ${ZUBOLO_WINDOWS_BUILD_DIR}/Zubolo.exe)
-set(zubolo_e2e_cases main_window second_start restart trash_status settings_first_start settings_restart settings_save_off popup_menus escape_closes location_commands)
+# One case a line: the names the driver knows (tests/e2e/driver/Main.cpp).
+set(zubolo_e2e_cases
+  main_window
+  second_start
+  restart
+  trash_status
+  settings_first_start
+  settings_restart
+  settings_save_off
+  popup_menus
+  escape_closes
+  location_commands
+)
 
 add_test(NAME e2e.start_environment
   COMMAND ${zubolo_e2e_env} start ${zubolo_e2e_tools}/wine-sleeper.exe)
@@ -28,8 +40,9 @@ foreach(case IN LISTS zubolo_e2e_cases)
   add_test(NAME e2e.${case}
     COMMAND ${zubolo_e2e_env} exec ${CMAKE_CURRENT_LIST_DIR}/run-case ${case}
       ${zubolo_e2e_program} ${zubolo_e2e_tools}/zubolo_e2e.exe)
+  # Room for two runs of the driver (120 s each at the most): run-case runs a failed case again.
   set_tests_properties(e2e.${case} PROPERTIES FIXTURES_REQUIRED zubolo_wine
-    RESOURCE_LOCK zubolo_wine TIMEOUT 150)
+    RESOURCE_LOCK zubolo_wine TIMEOUT 300)
 endforeach()
 
 add_test(NAME e2e.stop_environment COMMAND ${zubolo_e2e_env} stop)
