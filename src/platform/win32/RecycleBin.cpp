@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "platform/DeleteSourceList.h"
+#include "platform/win32/Hwnd.h"
 #include "platform/win32/WideText.h"
 
 namespace zubolo {
@@ -35,7 +36,7 @@ DeleteResult Win32RecycleBin::DeleteWithUndo(std::u16string_view path, WindowHan
     const std::wstring source = ToWide(*sourceList);
 
     SHFILEOPSTRUCTW operation{};
-    operation.hwnd = reinterpret_cast<HWND>(owner);
+    operation.hwnd = ToHwnd(owner);
     operation.wFunc = FO_DELETE;
     operation.pFrom = source.c_str();
     operation.pTo = nullptr;
