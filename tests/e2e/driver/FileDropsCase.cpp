@@ -112,7 +112,6 @@ void RunFileDropsCase(const CaseSettings& settings) {
         L"the refusal");
     ExpectText(L"taskbar caption while the drop is handled", AppDisplayName,
                WindowText(windows.application));
-    SaveWindowScreenshot(notice, settings.screenshotFolder + L"\\drop-refusal.bmp");
     CloseBox(notice, IDOK);
     program.WaitUntilHandled();
     ExpectKept(named);
