@@ -23,6 +23,7 @@
 #include "BenchOutput.h"
 #include "mainwindow/ZuboloForm.h"
 #include "mainwindow/win32/FormWindow.h"
+#include "platform/Process.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/FileSystem.h"
 #include "platform/win32/KnownPaths.h"
@@ -111,6 +112,13 @@ double ParseSeconds(int argc, wchar_t** argv) {
     return 5;
 }
 
+// The bench's own arguments are not files for the form to dispose of.
+class NoFilesProcess final : public zubolo::Process {
+  public:
+    std::u16string CommandLine() const override { return u"tick_bench.exe"; }
+    void RequestQuit() override { PostQuitMessage(0); }
+};
+
 void Run(int argc, wchar_t** argv) {
     const double seconds = ParseSeconds(argc, argv);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_TAB_CLASSES |
@@ -128,8 +136,9 @@ void Run(int argc, wchar_t** argv) {
     zubolo::Win32FileSystem files;
     zubolo::Win32TextCodec ansiCodePage;
     zubolo::Win32KnownPaths paths;
-    zubolo::FormServices services{clock, locale, recycleBin, windows,      boxes,
-                                  shell, frame,  files,      ansiCodePage, paths};
+    NoFilesProcess process;
+    zubolo::FormServices services{clock, locale, recycleBin,   windows, boxes,  shell,
+                                  frame, files,  ansiCodePage, paths,   process};
     zubolo::Application application;
     zubolo::ApplicationWindow applicationWindow(application);
     zubolo::TZuboloForm form(application, services);

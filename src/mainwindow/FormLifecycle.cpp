@@ -34,6 +34,8 @@ void TZuboloForm::FormCreate() {
     TabSheetDevelop.SetTabVisible(false);
     TabSheetDevelop.SetVisible(false);
     Memo1.SetVisible(false);
+    // The drop policy read from the settings file applies to files named on the command line.
+    ProcessCommandLineFiles();
     GridPanel5.SetAlign(Align::Client);
     GridPanel5.SetMargins({3, 3, 3, 3});
 }
@@ -73,8 +75,8 @@ void TZuboloForm::CMShowingChanged(bool showing) {
 
 bool TZuboloForm::AppMessage(const QueuedMessage& message) {
     if (message.window != Handle() || message.message != WindowMessage::DropFiles) return false;
-    // Dropped files are not taken yet; the drop's memory is released all the same.
-    Services.frame.FinishDrop(NativeHandle{message.wParam});
+    // The drop is handled first, boxes and all; a minimized program comes back afterwards.
+    HandleDroppedFiles(NativeHandle{message.wParam});
     Services.frame.RestoreApplication(Handle());
     return true;
 }

@@ -4,6 +4,7 @@
 #include "platform/KnownPaths.h"
 #include "platform/Locale.h"
 #include "platform/MessageBox.h"
+#include "platform/Process.h"
 #include "platform/RecycleBin.h"
 #include "platform/Shell.h"
 #include "platform/TextCodec.h"
@@ -25,6 +26,7 @@ struct FormServices {
     FileSystem& files;
     const TextCodec& ansiCodePage;
     const KnownPaths& paths;
+    Process& process;
 };
 
 }  // namespace zubolo

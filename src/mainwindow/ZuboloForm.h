@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <random>
+#include <string_view>
 #include <vector>
 
 #include "linkage/ExplorerLink.h"
@@ -23,7 +24,7 @@ class TZuboloForm : public Control {
 
     // The creation sequence: title and caption, the first tick, the placement and modes of the
     // settings file, hints, the status page in front, the drop target, the development page out
-    // of sight. The window is still hidden while it runs.
+    // of sight, the files named on the command line. The window is still hidden while it runs.
     void FormCreate();
 
     Application& App;
@@ -248,6 +249,16 @@ class TZuboloForm : public Control {
     void Pm3TaskTrayClick();
     void Pm3CloseQueryClick();
     void Pm3SaveStatusClick();
+
+    // Dropped files and files named on the command line go to the Recycle Bin under the drop
+    // policy of RadioGroup2 (DisposalHandlers.cpp).
+    // The window's handler of a drop; releases the drop in every case.
+    void HandleDroppedFiles(NativeHandle drop);
+    // Applies the drop policy to a file list (every path followed by "\r\n"); a process started
+    // with files on its command line then asks to end.
+    void ProcessFileList(std::u16string_view fileList);
+    // Hands the files named on the command line, if any, to ProcessFileList.
+    void ProcessCommandLineFiles();
 
     // Shell locations, tools and property sheets (LocationHandlers.cpp).
     void ButtonDeskTopRbClick();

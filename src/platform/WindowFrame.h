@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Handles.h"
 
@@ -73,8 +75,9 @@ class WindowFrame {
     // Registers the window as a target of files dropped from the shell (or unregisters it).
     virtual void AcceptDroppedFiles(WindowHandle window, bool accept) = 0;
 
-    // Releases the memory of a drop that the window received (DragFinish).
-    virtual void FinishDrop(NativeHandle drop) = 0;
+    // The paths of the files of a drop that the window received, in their order and each one
+    // whole, however long. The drop's memory is released (DragFinish) in every case.
+    virtual std::vector<std::u16string> TakeDroppedFiles(NativeHandle drop) = 0;
 
     // Paints what the window needs painted now instead of waiting for the next idle moment.
     virtual void Repaint(WindowHandle window) = 0;
@@ -89,6 +92,9 @@ class WindowFrame {
 
     // Lets the messages waiting in the queue be handled before the caller goes on.
     virtual void ProcessPendingMessages() = 0;
+
+    // The program's window that takes the user's input now; 0 when none of them is active.
+    virtual WindowHandle ActiveWindow() = 0;
 };
 
 }  // namespace zubolo

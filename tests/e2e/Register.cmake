@@ -30,6 +30,8 @@ set(zubolo_e2e_cases
   popup_menus
   escape_closes
   location_commands
+  file_drops
+  command_line_files
 )
 
 add_test(NAME e2e.start_environment

@@ -4,6 +4,7 @@
 #include "fakes/FakeKnownPaths.h"
 #include "fakes/FakeLocale.h"
 #include "fakes/FakeMessageBoxes.h"
+#include "fakes/FakeProcess.h"
 #include "fakes/FakeRecycleBin.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeTextCodec.h"
@@ -25,8 +26,9 @@ struct FakeFormServices {
     FakeFileSystem files;
     FakeTextCodec ansiCodePage;
     FakeKnownPaths paths;
-    FormServices services{clock, locale, recycleBin, windows,      boxes,
-                          shell, frame,  files,      ansiCodePage, paths};
+    FakeProcess process;
+    FormServices services{clock, locale, recycleBin,   windows, boxes,  shell,
+                          frame, files,  ansiCodePage, paths,   process};
 };
 
 }  // namespace zubolo

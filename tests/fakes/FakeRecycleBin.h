@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,8 +25,13 @@ class FakeRecycleBin final : public RecycleBin {
     RecycleBinQuery wholeBin{true, 0, 0, 0};
     // Answers to queries by root path; a root not listed fails with Failure.
     std::map<std::u16string, RecycleBinQuery> drives;
-    // Answers to deletes by path; a path not listed goes to the bin.
+    // The shell's answer for an item that is no longer there (ERROR_FILE_NOT_FOUND).
+    static constexpr int Missing = 2;
+
+    // Answers to deletes by path. A path not listed goes to the bin; once there, it is gone from
+    // its place and a second delete of it fails with Missing.
     std::map<std::u16string, DeleteResult> deleteResults;
+    std::set<std::u16string> inBin;
 
     std::vector<std::optional<std::u16string>> queriedRoots;
     std::vector<DeleteCall> deletes;
@@ -39,8 +45,12 @@ class FakeRecycleBin final : public RecycleBin {
 
     DeleteResult DeleteWithUndo(std::u16string_view path, WindowHandle owner) override {
         deletes.push_back({std::u16string(path), owner});
-        const auto scripted = deleteResults.find(std::u16string(path));
-        return scripted != deleteResults.end() ? scripted->second : DeleteResult{0, false};
+        const std::u16string key(path);
+        if (const auto scripted = deleteResults.find(key); scripted != deleteResults.end()) {
+            return scripted->second;
+        }
+        if (!inBin.insert(key).second) return {Missing, false};
+        return {0, false};
     }
 };
 

@@ -16,7 +16,10 @@ class FakeWindowFrame final : public WindowFrame {
     WindowState state = WindowState::Normal;
     bool topmost = false;
     bool acceptsFiles = false;
-    std::vector<NativeHandle> finishedDrops;
+    // The names of the next drop taken, and the drops taken so far.
+    std::vector<std::u16string> droppedFiles;
+    std::vector<NativeHandle> takenDrops;
+    WindowHandle activeWindow;
     int charWidth = 6;  // every character of a text is this wide
     WindowHandle owner;
     std::vector<std::string> calls;
@@ -54,14 +57,16 @@ class FakeWindowFrame final : public WindowFrame {
         calls.push_back(accept ? "AcceptDroppedFiles on" : "AcceptDroppedFiles off");
         acceptsFiles = accept;
     }
-    void FinishDrop(NativeHandle drop) override {
-        calls.push_back("FinishDrop");
-        finishedDrops.push_back(drop);
+    std::vector<std::u16string> TakeDroppedFiles(NativeHandle drop) override {
+        calls.push_back("TakeDroppedFiles");
+        takenDrops.push_back(drop);
+        return droppedFiles;
     }
     void Repaint(WindowHandle) override { calls.push_back("Repaint"); }
     WindowHandle Owner(WindowHandle) override { return owner; }
     void RestoreApplication(WindowHandle) override { calls.push_back("RestoreApplication"); }
     void ProcessPendingMessages() override { calls.push_back("ProcessPendingMessages"); }
+    WindowHandle ActiveWindow() override { return activeWindow; }
 };
 
 }  // namespace zubolo

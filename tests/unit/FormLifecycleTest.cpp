@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "unit/FormFixture.h"
 
@@ -245,16 +246,69 @@ TEST_F(FormLifecycleTest, StayOnTopAndHintsFollowTheirCheckBoxes) {
     EXPECT_FALSE(app.ShowHints());
 }
 
-TEST_F(FormLifecycleTest, TheMessageHookTakesOnlyDropsOnTheMainWindowAndRestoresTheApplication) {
+TEST_F(FormLifecycleTest, TheMessageHookHandsDropsOnTheMainWindowOverAndRestoresTheApplication) {
     Create();
+    form.StatusBar1.SetPanelText(1, u"(3) 1,024");
+    fakes.frame.droppedFiles = {u"C:\\a.txt", u"C:\\b.txt"};
     EXPECT_FALSE(app.OnMessage({MainWindow, 0x0100, 0, 0}));
     EXPECT_FALSE(app.OnMessage({ApplicationWindow, WindowMessage::DropFiles, 1, 0}));
     EXPECT_THAT(fakes.frame.calls, IsEmpty());
 
     EXPECT_TRUE(app.OnMessage({MainWindow, WindowMessage::DropFiles, 0xD80, 0}));
-    EXPECT_THAT(fakes.frame.calls, ElementsAre("FinishDrop", "RestoreApplication"));
-    EXPECT_THAT(fakes.frame.finishedDrops, ElementsAre(NativeHandle{0xD80}))
-        << "the drop handle is released";
+    EXPECT_THAT(fakes.frame.calls, ElementsAre("TakeDroppedFiles", "RestoreApplication"));
+    EXPECT_THAT(fakes.frame.takenDrops, ElementsAre(NativeHandle{0xD80}))
+        << "the drop is read and released";
+    // Refused under the first start's policy, in a notice captioned with the title of the moment.
+    ASSERT_EQ(fakes.boxes.plainBoxes.size(), 1u);
+    EXPECT_EQ(fakes.boxes.plainBoxes[0].caption, u"ずぼろ");
+    EXPECT_EQ(fakes.boxes.plainBoxes[0].text,
+              u"受け取りません。\r\nC:\\a.txt\r\nC:\\b.txt\r\n\r\n"
+              u"捨てるものは、「ごみ箱」にお願いします。");
+    EXPECT_EQ(app.Title(), u"(3) 1,024") << "the title shows the bin text again";
+    EXPECT_EQ(fakes.process.quitRequests, 0) << "started without files, the program stays";
+}
+
+TEST_F(FormLifecycleTest, FilesOnTheCommandLineFollowTheSavedPolicyAndThenTheProgramEnds) {
+    const std::u16string withFiles =
+        u"\"C:\\Program Files\\Zubolo\\Zubolo.exe\" C:\\a.txt \"C:\\My Files\\b.txt\"";
+    struct Case {
+        const char* what;
+        std::u16string commandLine;
+        std::string settings;
+        std::vector<std::u16string> deleted;
+        std::size_t boxes;
+        int quitRequests;
+    };
+    const Case cases[] = {
+        {"no files",
+         u"\"C:\\Program Files\\Zubolo\\Zubolo.exe\"  ",
+         "[MODE]\r\nDragDrop=1\r\n",
+         {},
+         0,
+         0},
+        {"accept",
+         withFiles,
+         "[MODE]\r\nDragDrop=1\r\n",
+         {u"C:\\a.txt", u"C:\\My Files\\b.txt"},
+         1,
+         1},
+        {"refuse", withFiles, "[MODE]\r\nDragDrop=0\r\n", {}, 1, 1},
+        {"no policy selected", withFiles, "[MODE]\r\nDragDrop=-1\r\n", {}, 0, 1},
+    };
+    for (const Case& c : cases) {
+        FormOnFakes started;
+        started.fakes.process.commandLine = c.commandLine;
+        started.fakes.files.files[IniPath] = c.settings;
+        started.form.FormCreate();
+
+        std::vector<std::u16string> deleted;
+        for (const auto& call : started.fakes.recycleBin.deletes) deleted.push_back(call.path);
+        EXPECT_EQ(deleted, c.deleted) << c.what;
+        const auto& boxes = started.fakes.boxes;
+        EXPECT_EQ(boxes.plainBoxes.size() + boxes.questions.size(), c.boxes) << c.what;
+        for (const auto& notice : boxes.plainBoxes) EXPECT_EQ(notice.caption, u"ずぼろ") << c.what;
+        EXPECT_EQ(started.fakes.process.quitRequests, c.quitRequests) << c.what;
+    }
 }
 
 TEST_F(FormLifecycleTest, ShowingTheWindowEnablesAndRepaintsIt) {

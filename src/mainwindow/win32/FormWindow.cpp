@@ -345,6 +345,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             if (!form_.CloseQuery()) return 0;
             break;
+        case WM_DROPFILES:
+            // A drop sent straight to the window; a posted one takes the message hook.
+            form_.HandleDroppedFiles(FromHdrop(reinterpret_cast<HDROP>(wParam)));
+            return 0;
         case WM_QUERYENDSESSION:
             return form_.WMQueryEndSession() ? TRUE : FALSE;
         case WM_WINDOWPOSCHANGED: {

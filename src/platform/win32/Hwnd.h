@@ -1,5 +1,7 @@
 #pragma once
 #include <windows.h>
+// (shell header after <windows.h>)
+#include <shellapi.h>
 
 #include "platform/Handles.h"
 
@@ -10,6 +12,14 @@ inline HWND ToHwnd(WindowHandle window) {
 }
 inline WindowHandle FromHwnd(HWND window) {
     return WindowHandle{reinterpret_cast<std::uintptr_t>(window)};
+}
+
+// The drop that WM_DROPFILES hands over.
+inline HDROP ToHdrop(NativeHandle drop) {
+    return reinterpret_cast<HDROP>(drop.value);
+}
+inline NativeHandle FromHdrop(HDROP drop) {
+    return NativeHandle{reinterpret_cast<std::uintptr_t>(drop)};
 }
 
 }  // namespace zubolo

@@ -3,6 +3,7 @@
 // (these rely on the types that windows.h declares)
 #include <commctrl.h>
 #include <objbase.h>
+#include <shellapi.h>
 #include <shtypes.h>
 
 #include <memory>
@@ -44,6 +45,9 @@ struct ModuleFree {
 struct PidlFree {
     void operator()(ITEMIDLIST* pidl) const { CoTaskMemFree(pidl); }
 };
+struct DropFinish {
+    void operator()(HDROP drop) const { DragFinish(drop); }
+};
 // Memory of LocalAlloc, as FormatMessageW with FORMAT_MESSAGE_ALLOCATE_BUFFER returns it.
 struct LocalMemoryFree {
     void operator()(void* memory) const { LocalFree(memory); }
@@ -57,6 +61,8 @@ using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroy>;
 using UniqueMemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDCDelete>;
 using UniqueModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFree>;
 using UniquePidl = std::unique_ptr<ITEMIDLIST, PidlFree>;
+// A drop received with WM_DROPFILES: its memory is released once the names are read.
+using UniqueDrop = std::unique_ptr<std::remove_pointer_t<HDROP>, DropFinish>;
 using UniqueLocalText = std::unique_ptr<wchar_t, LocalMemoryFree>;
 
 // Selects a GDI object into a device context for the scope's lifetime and selects the previous

@@ -3,6 +3,8 @@
 // (shell header after <windows.h>)
 #include <shellapi.h>
 
+#include <memory>
+
 #include "platform/win32/Hwnd.h"
 #include "platform/win32/OwnedHandles.h"
 #include "platform/win32/WideText.h"
@@ -128,8 +130,23 @@ void Win32WindowFrame::AcceptDroppedFiles(WindowHandle window, bool accept) {
     DragAcceptFiles(ToHwnd(window), accept ? TRUE : FALSE);
 }
 
-void Win32WindowFrame::FinishDrop(NativeHandle drop) {
-    DragFinish(reinterpret_cast<HDROP>(drop.value));
+std::vector<std::u16string> Win32WindowFrame::TakeDroppedFiles(NativeHandle drop) {
+    const UniqueDrop owned(ToHdrop(drop));
+    constexpr UINT CountQuery = 0xFFFFFFFF;
+    const UINT count = DragQueryFileW(owned.get(), CountQuery, nullptr, 0);
+    std::vector<std::u16string> paths;
+    for (UINT index = 0; index < count; ++index) {
+        // Asked for its length first, so that a name of any length is read whole: a name cut to
+        // a fixed buffer would be the path of another file.
+        const UINT length = DragQueryFileW(owned.get(), index, nullptr, 0);
+        if (length == 0) break;
+        std::wstring name(length + 1, L'\0');
+        const UINT copied = DragQueryFileW(owned.get(), index, name.data(), length + 1);
+        if (copied == 0) break;
+        name.resize(copied);
+        paths.push_back(FromWide(name));
+    }
+    return paths;
 }
 
 void Win32WindowFrame::Repaint(WindowHandle window) {
@@ -158,6 +175,10 @@ void Win32WindowFrame::ProcessPendingMessages() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+}
+
+WindowHandle Win32WindowFrame::ActiveWindow() {
+    return FromHwnd(GetActiveWindow());
 }
 
 }  // namespace zubolo

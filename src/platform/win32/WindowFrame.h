@@ -19,11 +19,12 @@ class Win32WindowFrame final : public WindowFrame {
     void SetTopmost(WindowHandle window, bool topmost) override;
     int TextWidth(WindowHandle window, std::u16string_view text) override;
     void AcceptDroppedFiles(WindowHandle window, bool accept) override;
-    void FinishDrop(NativeHandle drop) override;
+    std::vector<std::u16string> TakeDroppedFiles(NativeHandle drop) override;
     void Repaint(WindowHandle window) override;
     WindowHandle Owner(WindowHandle window) override;
     void RestoreApplication(WindowHandle mainWindow) override;
     void ProcessPendingMessages() override;
+    WindowHandle ActiveWindow() override;
 
     // The show command for the first showing of a hidden window: the process's own start
     // command when it asks for minimized (SW_SHOWMINNOACTIVE) or maximized (SW_SHOWMAXIMIZED),

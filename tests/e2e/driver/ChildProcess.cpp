@@ -6,7 +6,8 @@
 
 namespace zubolo::e2e {
 
-ChildProcess::ChildProcess(const std::wstring& path, std::optional<WORD> showCommand) {
+ChildProcess::ChildProcess(const std::wstring& path, std::optional<WORD> showCommand,
+                           const std::wstring& arguments) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (showCommand) {
@@ -14,6 +15,7 @@ ChildProcess::ChildProcess(const std::wstring& path, std::optional<WORD> showCom
         startup.wShowWindow = *showCommand;
     }
     std::wstring commandLine = L"\"" + path + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
     if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &info_)) {
         Fail(L"cannot start " + Quoted(path) + L" (error " + std::to_wstring(GetLastError()) +

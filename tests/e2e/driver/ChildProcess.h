@@ -12,8 +12,10 @@ namespace zubolo::e2e {
 // failed half-way) is terminated, so no case leaves a program behind for the next one.
 class ChildProcess {
   public:
-    // showCommand, when given, reaches the program as STARTUPINFO.wShowWindow.
-    explicit ChildProcess(const std::wstring& path, std::optional<WORD> showCommand = {});
+    // showCommand, when given, reaches the program as STARTUPINFO.wShowWindow; arguments follow
+    // the quoted program path on the command line as they are.
+    explicit ChildProcess(const std::wstring& path, std::optional<WORD> showCommand = {},
+                          const std::wstring& arguments = {});
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

@@ -55,6 +55,12 @@ std::vector<std::wstring> StatusBarTexts(HWND statusBar) {
     return texts;
 }
 
+std::wstring StatusPanelText(HWND statusBar, std::size_t index) {
+    std::vector<std::wstring> texts = StatusBarTexts(statusBar);
+    if (index >= texts.size()) return L"<no panel " + std::to_wstring(index) + L">";
+    return texts[index].erase(0, texts[index].find_first_not_of(L'\t'));
+}
+
 std::vector<std::wstring> TabTexts(HWND tabControl) {
     const auto count = static_cast<int>(SendMessageW(tabControl, TCM_GETITEMCOUNT, 0, 0));
     RemoteItem<TCITEMW> item(tabControl);

@@ -31,6 +31,8 @@ constexpr Case KnownCases[] = {
     {L"popup_menus", zubolo::e2e::RunPopupMenusCase},
     {L"escape_closes", zubolo::e2e::RunEscapeClosesCase},
     {L"location_commands", zubolo::e2e::RunLocationCommandsCase},
+    {L"file_drops", zubolo::e2e::RunFileDropsCase},
+    {L"command_line_files", zubolo::e2e::RunCommandLineFilesCase},
 };
 
 std::wstring FileNameOf(const std::wstring& path) {

@@ -16,6 +16,7 @@
 #include "MainWindowInput.h"
 #include "MessageBoxes.h"
 #include "Polling.h"
+#include "SettingsFile.h"
 #include "WindowQueries.h"
 #include "ZuboloProgram.h"
 
@@ -35,17 +36,6 @@ const std::vector<std::wstring> ModeKeys = {L"DragDrop",   L"StayOnTop",    L"Mi
                                             L"Folded",     L"OriginHeight", L"ShowHint"};
 
 // --- the settings file ---
-
-std::wstring SettingsFolder() {
-    wchar_t appData[MAX_PATH] = {};
-    const DWORD length = GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH);
-    Expect(length > 0 && length < MAX_PATH, L"the environment variable APPDATA to name a folder");
-    return std::wstring(appData) + L"\\Quorvane\\Zubolo";
-}
-
-std::wstring SettingsPath() {
-    return SettingsFolder() + L"\\Zubolo.ini";
-}
 
 // The file's text (in the ANSI code page, as the program writes it); nothing when it is missing.
 std::optional<std::wstring> ReadSettings() {
@@ -68,18 +58,6 @@ std::wstring ReadExistingSettings() {
     const auto text = ReadSettings();
     Expect(text.has_value(), L"a settings file at " + Quoted(SettingsPath()));
     return *text;
-}
-
-void PlantSettings(std::string_view text) {
-    const std::wstring folder = SettingsFolder();
-    CreateDirectoryW(folder.substr(0, folder.rfind(L'\\')).c_str(), nullptr);
-    CreateDirectoryW(folder.c_str(), nullptr);
-    HANDLE file = CreateFileW(SettingsPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    Expect(file != INVALID_HANDLE_VALUE, L"the test to write " + Quoted(SettingsPath()));
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
 }
 
 struct Section {
