@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+
 #include "platform/Handles.h"
 
 namespace zubolo {
@@ -10,6 +12,9 @@ inline HWND ToHwnd(WindowHandle window) {
 }
 inline WindowHandle FromHwnd(HWND window) {
     return reinterpret_cast<WindowHandle>(window);
+}
+inline IconHandle FromHicon(HICON icon) {
+    return IconHandle{reinterpret_cast<std::uintptr_t>(icon)};
 }
 
 }  // namespace zubolo
