@@ -18,5 +18,7 @@ void RunSettingsSaveOffCase(const CaseSettings& settings);
 void RunPopupMenusCase(const CaseSettings& settings);
 void RunEscapeClosesCase(const CaseSettings& settings);
 void RunLocationCommandsCase(const CaseSettings& settings);
+void RunExplorerLinkageCase(const CaseSettings& settings);
+void RunExplorerHungCase(const CaseSettings& settings);
 
 }  // namespace zubolo::e2e

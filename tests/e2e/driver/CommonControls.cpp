@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "RemoteBuffer.h"
 
 namespace zubolo::e2e {
@@ -53,6 +55,13 @@ std::vector<std::wstring> StatusBarTexts(HWND statusBar) {
         texts.push_back(buffer.ReadText(0, TextChars));
     }
     return texts;
+}
+
+std::wstring StatusPanelText(HWND statusBar, std::size_t index) {
+    const std::vector<std::wstring> texts = StatusBarTexts(statusBar);
+    if (index >= texts.size()) return L"<no panel " + std::to_wstring(index) + L">";
+    const std::wstring& text = texts[index];
+    return text.substr(std::min(text.find_first_not_of(L'\t'), text.size()));
 }
 
 std::vector<std::wstring> TabTexts(HWND tabControl) {

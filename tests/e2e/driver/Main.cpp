@@ -31,6 +31,8 @@ constexpr Case KnownCases[] = {
     {L"popup_menus", zubolo::e2e::RunPopupMenusCase},
     {L"escape_closes", zubolo::e2e::RunEscapeClosesCase},
     {L"location_commands", zubolo::e2e::RunLocationCommandsCase},
+    {L"explorer_linkage", zubolo::e2e::RunExplorerLinkageCase},
+    {L"explorer_hung", zubolo::e2e::RunExplorerHungCase},
 };
 
 std::wstring FileNameOf(const std::wstring& path) {

@@ -76,22 +76,10 @@ std::wstring ClockTextFromNow(int seconds) {
     return ClockText(shifted);
 }
 
-// The status bar's panel texts without the tabs that centre them.
-std::vector<std::wstring> PanelTexts(HWND statusBar) {
-    std::vector<std::wstring> texts = StatusBarTexts(statusBar);
-    for (std::wstring& text : texts) text.erase(0, text.find_first_not_of(L'\t'));
-    return texts;
-}
-
-std::wstring Panel(HWND statusBar, std::size_t index) {
-    const std::vector<std::wstring> texts = PanelTexts(statusBar);
-    return index < texts.size() ? texts[index] : L"<no panel " + std::to_wstring(index) + L">";
-}
-
 // Panel 0 shows the current local time in the clock pattern, and the clock runs.
 void CheckClock(HWND statusBar) {
     auto showsNow = [&] {
-        const std::wstring shown = Panel(statusBar, 0);
+        const std::wstring shown = StatusPanelText(statusBar, 0);
         for (int seconds = -3; seconds <= 1; ++seconds) {
             if (shown == ClockTextFromNow(seconds)) return true;
         }
@@ -99,23 +87,23 @@ void CheckClock(HWND statusBar) {
     };
     if (!showsNow()) {
         Fail(L"status panel 0 to show the local time like " + Quoted(ClockTextFromNow(0)) +
-             L", saw " + Quoted(Panel(statusBar, 0)));
+             L", saw " + Quoted(StatusPanelText(statusBar, 0)));
     }
-    const std::wstring first = Panel(statusBar, 0);
+    const std::wstring first = StatusPanelText(statusBar, 0);
     WaitFor(
         L"the clock in status panel 0 to move on from " + Quoted(first),
-        [&] { return Panel(statusBar, 0) != first && showsNow(); }, TickDeadline);
+        [&] { return StatusPanelText(statusBar, 0) != first && showsNow(); }, TickDeadline);
 }
 
 // Panel 1 and the taskbar caption both read `text` within the tick deadline.
 void WaitForBinText(const ZuboloWindows& windows, HWND statusBar, const std::wstring& text,
                     const std::wstring& after) {
     auto both = [&] {
-        return Panel(statusBar, 1) == text && WindowText(windows.application) == text;
+        return StatusPanelText(statusBar, 1) == text && WindowText(windows.application) == text;
     };
     if (!PollUntil(both, TickDeadline)) {
         Fail(L"within 2 s " + after + L", status panel 1 and the taskbar caption to read " +
-             Quoted(text) + L"; saw " + Quoted(Panel(statusBar, 1)) + L" and " +
+             Quoted(text) + L"; saw " + Quoted(StatusPanelText(statusBar, 1)) + L" and " +
              Quoted(WindowText(windows.application)));
     }
 }
@@ -182,7 +170,7 @@ void RunTrashStatusCase(const CaseSettings& settings) {
     // shown before the first reading: an empty bin at start leaves panel 1 to the drive table's
     // refresh, which writes the same text.
     const std::wstring emptyBin = BinText(0, 0);
-    const std::wstring atStart = Panel(statusBar, 1);
+    const std::wstring atStart = StatusPanelText(statusBar, 1);
     Expect(atStart.empty() || atStart == emptyBin,
            L"status panel 1 at start with an empty Recycle Bin to be empty or " + Quoted(emptyBin) +
                L", saw " + Quoted(atStart));
