@@ -5,9 +5,6 @@
 
 namespace zubolo {
 
-// Explorer linkage.
-void TZuboloForm::ButtonOpenRbClick() {}
-
 // Drive list.
 void TZuboloForm::ListView1ColumnClick(int /*column*/) {}
 int TZuboloForm::ListView1Compare(const ListItem& /*item1*/, const ListItem& /*item2*/) {

@@ -1,5 +1,6 @@
 // The one-second tick and the linkage switch: the clock in status panel 0 and, while the linkage
-// is on, the Recycle Bin reading in panel 1, the application title and the tray hint.
+// is on, the Recycle Bin reading in panel 1, the application title, the Explorer window's caption
+// and the tray hint.
 #include <string>
 
 #include "mainwindow/AppTexts.h"
@@ -42,6 +43,7 @@ void TZuboloForm::Timer1Timer() {
             }
             App.SetTitle(reading.text);
         }
+        UpdateLinkedWindowTitle(StatusBar1.PanelText(1));
         if (TrayIcon1.Visible()) TrayIcon1.SetHint(App.Title());
     }
 

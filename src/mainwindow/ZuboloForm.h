@@ -105,8 +105,8 @@ class TZuboloForm : public Control {
     TrayIcon TrayIcon1;
 
     // The one-second tick: the clock in status panel 0 and, while the linkage is on, the
-    // Recycle Bin reading in panel 1, the application title and the tray hint
-    // (MonitorHandlers.cpp).
+    // Recycle Bin reading in panel 1, the application title, the Explorer window's caption and
+    // the tray hint (MonitorHandlers.cpp).
     void Timer1Timer();
     // Switches the linkage on and makes the next reading count as a change.
     void ButtonStartClick();
@@ -119,6 +119,11 @@ class TZuboloForm : public Control {
     // Switches the linkage off: the drive table and panel 1 empty, the linked Explorer window
     // gets its usual caption back (LinkageHandlers.cpp).
     void ButtonStopClick();
+    // Opens the Recycle Bin in Explorer and links to that window at once.
+    void ButtonOpenRbClick();
+    // While the linkage is on: finds the Explorer window that shows the bin and writes `text`
+    // (the panel 1 text) into its caption. While it is off: nothing at all.
+    void UpdateLinkedWindowTitle(std::u16string_view text);
     ExplorerLink Linkage;
 
     // Creation and closing (FormLifecycle.cpp, FormSettings.cpp).
@@ -273,7 +278,6 @@ class TZuboloForm : public Control {
 
     // Bound, with their work still to be written (HandlersToBuild.cpp; docs/ARCHITECTURE.md
     // lists them).
-    void ButtonOpenRbClick();
     void ListView1ColumnClick(int column);
     int ListView1Compare(const ListItem& item1, const ListItem& item2);
     void PageControl1Change();

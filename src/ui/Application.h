@@ -27,6 +27,11 @@ class Application {
     bool ShowHints() const { return showHints_; }
     void SetShowHints(bool show);
 
+    // The application window, which carries the taskbar button; 0 until the window system has
+    // made it.
+    WindowHandle Handle() const { return handle_; }
+    void SetHandle(WindowHandle handle) { handle_ = handle; }
+
     NativeHandle Tag() const { return tag_; }
     void SetTag(NativeHandle tag) { tag_ = tag; }
 
@@ -48,6 +53,7 @@ class Application {
     }
 
     std::u16string title_;
+    WindowHandle handle_{};
     bool showHints_ = false;
     NativeHandle tag_;
     bool showMainForm_ = false;

@@ -32,6 +32,8 @@ set(zubolo_e2e_cases
   location_commands
   file_drops
   command_line_files
+  explorer_linkage
+  explorer_hung
 )
 
 add_test(NAME e2e.start_environment

@@ -49,14 +49,38 @@ class FakeTopLevelWindows : public TopLevelWindows {
         calls.push_back("SetForeground " + std::to_string(window.value));
     }
     WindowHandle Foreground() override { return foreground; }
+
+    // Windows as the Explorer linkage reads them. A window not listed is visible and has no
+    // class name, no caption and no small icon.
+    std::set<WindowHandle> hidden;
+    std::map<WindowHandle, std::u16string> classNames;
+    std::map<WindowHandle, std::u16string> captions;  // SetText writes here too
+    // Windows of a program that does not answer: no icon, and a caption sent to them is not taken.
+    std::set<WindowHandle> hung;
+    // Every caption written, in order.
+    std::vector<std::pair<WindowHandle, std::u16string>> captionWrites;
+
+    bool IsVisible(WindowHandle window) override { return hidden.count(window) == 0; }
+    std::u16string ClassName(WindowHandle window) override { return Lookup(classNames, window); }
+    std::u16string Text(WindowHandle window) override {
+        return Lookup(captions, window).substr(0, MaxCaptionLength);
+    }
     IconHandle SmallIcon(WindowHandle window) override {
         const auto found = smallIcons.find(window);
-        return found == smallIcons.end() ? IconHandle{} : found->second;
+        return found == smallIcons.end() || hung.count(window) != 0 ? IconHandle{} : found->second;
     }
     void SetText(WindowHandle window, std::u16string_view text) override {
-        texts[window] = std::u16string(text);
+        if (hung.count(window) != 0) return;
+        captionWrites.emplace_back(window, text);
+        captions[window] = std::u16string(text);
     }
-    std::map<WindowHandle, std::u16string> texts;  // captions written by SetText
+
+  private:
+    static std::u16string Lookup(const std::map<WindowHandle, std::u16string>& texts,
+                                 WindowHandle window) {
+        const auto found = texts.find(window);
+        return found == texts.end() ? std::u16string() : found->second;
+    }
 };
 
 }  // namespace zubolo

@@ -3,6 +3,8 @@
 // (shell header after <windows.h>)
 #include <shellapi.h>
 
+#include <cstdint>
+
 #include "platform/Handles.h"
 
 namespace zubolo {
@@ -20,6 +22,9 @@ inline HDROP ToHdrop(NativeHandle drop) {
 }
 inline NativeHandle FromHdrop(HDROP drop) {
     return NativeHandle{reinterpret_cast<std::uintptr_t>(drop)};
+}
+inline IconHandle FromHicon(HICON icon) {
+    return IconHandle{reinterpret_cast<std::uintptr_t>(icon)};
 }
 
 }  // namespace zubolo

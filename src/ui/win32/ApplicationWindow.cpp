@@ -23,11 +23,13 @@ ApplicationWindow::ApplicationWindow(Application& application) : application_(ap
                         WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y,
                         0, 0, nullptr, nullptr, windowClass.hInstance, this));
     showHints_ = application_.ShowHints();
+    application_.SetHandle(FromHwnd(hwnd_));
     application_.AttachPeer(this);
 }
 
 ApplicationWindow::~ApplicationWindow() {
     application_.AttachPeer(nullptr);
+    application_.SetHandle(WindowHandle{});
     hwnd_.reset();
 }
 

@@ -20,5 +20,7 @@ void RunEscapeClosesCase(const CaseSettings& settings);
 void RunLocationCommandsCase(const CaseSettings& settings);
 void RunFileDropsCase(const CaseSettings& settings);
 void RunCommandLineFilesCase(const CaseSettings& settings);
+void RunExplorerLinkageCase(const CaseSettings& settings);
+void RunExplorerHungCase(const CaseSettings& settings);
 
 }  // namespace zubolo::e2e

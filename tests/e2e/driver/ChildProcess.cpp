@@ -44,6 +44,15 @@ DWORD ChildProcess::WaitForExitCode(std::chrono::milliseconds limit) {
     return code;
 }
 
+std::wstring PathBesideDriver(std::wstring_view fileName) {
+    wchar_t driver[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, driver, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) Fail(L"the driver's own path");
+    std::wstring path(driver, length);
+    path.replace(path.find_last_of(L'\\') + 1, std::wstring::npos, fileName);
+    return path;
+}
+
 int EndProcessesNamed(std::wstring_view fileName) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return 0;

@@ -29,6 +29,9 @@ class ChildProcess {
     PROCESS_INFORMATION info_{};
 };
 
+// The Windows path of a file in the driver's own folder, where the build puts the stand-ins.
+std::wstring PathBesideDriver(std::wstring_view fileName);
+
 // Terminates every running process whose program file has that name (left over from an
 // interrupted run); returns how many there were.
 int EndProcessesNamed(std::wstring_view fileName);

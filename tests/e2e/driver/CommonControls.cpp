@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "RemoteBuffer.h"
 
 namespace zubolo::e2e {
@@ -56,9 +58,10 @@ std::vector<std::wstring> StatusBarTexts(HWND statusBar) {
 }
 
 std::wstring StatusPanelText(HWND statusBar, std::size_t index) {
-    std::vector<std::wstring> texts = StatusBarTexts(statusBar);
+    const std::vector<std::wstring> texts = StatusBarTexts(statusBar);
     if (index >= texts.size()) return L"<no panel " + std::to_wstring(index) + L">";
-    return texts[index].erase(0, texts[index].find_first_not_of(L'\t'));
+    const std::wstring& text = texts[index];
+    return text.substr(std::min(text.find_first_not_of(L'\t'), text.size()));
 }
 
 std::vector<std::wstring> TabTexts(HWND tabControl) {

@@ -69,11 +69,7 @@ std::wstring SystemFolder() {
 class DeskCplInstalled {
   public:
     DeskCplInstalled() {
-        wchar_t driver[MAX_PATH] = {};
-        const DWORD length = GetModuleFileNameW(nullptr, driver, MAX_PATH);
-        Expect(length > 0 && length < MAX_PATH, L"the driver's own path");
-        std::wstring standIn(driver, length);
-        standIn.replace(standIn.find_last_of(L'\\') + 1, std::wstring::npos, L"desk.cpl");
+        const std::wstring standIn = PathBesideDriver(L"desk.cpl");
         Expect(
             CopyFileW(standIn.c_str(), Path().c_str(), FALSE) != FALSE,
             L"the desk.cpl stand-in " + Quoted(standIn) + L" to be copied into " + Quoted(Path()));
@@ -119,25 +115,6 @@ std::wstring DisplayNameOfNamespaceRoot() {
 }
 
 // --- the program's side ---
-
-void ExpectNoBoxOf(const ChildProcess& zubolo, std::wstring_view after) {
-    if (HWND box = FindMessageBox(zubolo.Id())) {
-        Fail(L"no message box after " + std::wstring(after) + L", saw one captioned " +
-             Quoted(WindowText(box)) + L": " + Quoted(MessageBoxText(box)));
-    }
-}
-
-// Clicks a button whose command opens no box of the program: the click returns once the command
-// has run, which a box's modal loop would hold up.
-void ClickExpectingNoBox(const ChildProcess& zubolo, HWND button) {
-    const std::wstring caption = WindowText(button);
-    Expect(IsWindowEnabled(button) != FALSE, Quoted(caption) + L" to be enabled");
-    DWORD_PTR result = 0;
-    const LRESULT answered =
-        SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
-    Expect(answered != 0, L"the command of " + Quoted(caption) + L" to return without a box");
-    ExpectNoBoxOf(zubolo, L"a click on " + Quoted(caption));
-}
 
 // Waits for the program's failure box, checks caption and text and closes it with OK.
 void ExpectFailureBox(const ChildProcess& zubolo, const ZuboloWindows& windows,

@@ -33,6 +33,8 @@ constexpr Case KnownCases[] = {
     {L"location_commands", zubolo::e2e::RunLocationCommandsCase},
     {L"file_drops", zubolo::e2e::RunFileDropsCase},
     {L"command_line_files", zubolo::e2e::RunCommandLineFilesCase},
+    {L"explorer_linkage", zubolo::e2e::RunExplorerLinkageCase},
+    {L"explorer_hung", zubolo::e2e::RunExplorerHungCase},
 };
 
 std::wstring FileNameOf(const std::wstring& path) {

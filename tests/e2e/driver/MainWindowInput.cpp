@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "MessageBoxes.h"
 #include "Polling.h"
 #include "WindowQueries.h"
 
@@ -43,6 +44,23 @@ void ShowPage(HWND main, int index, HWND control) {
 
 void ParkMousePointer() {
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+
+void ExpectNoBoxOf(const ChildProcess& program, std::wstring_view after) {
+    if (HWND box = FindMessageBox(program.Id())) {
+        Fail(L"no message box after " + std::wstring(after) + L", saw one captioned " +
+             Quoted(WindowText(box)) + L": " + Quoted(MessageBoxText(box)));
+    }
+}
+
+void ClickExpectingNoBox(const ChildProcess& program, HWND button) {
+    const std::wstring caption = WindowText(button);
+    Expect(IsWindowEnabled(button) != FALSE, Quoted(caption) + L" to be enabled");
+    DWORD_PTR result = 0;
+    const LRESULT answered =
+        SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    Expect(answered != 0, L"the command of " + Quoted(caption) + L" to return without a box");
+    ExpectNoBoxOf(program, L"a click on " + Quoted(caption));
 }
 
 void RightClick(HWND control) {
