@@ -30,6 +30,7 @@
 #include "platform/win32/MessageBox.h"
 #include "platform/win32/RecycleBin.h"
 #include "platform/win32/Shell.h"
+#include "platform/win32/ShellLinks.h"
 #include "platform/win32/TextCodec.h"
 #include "platform/win32/TopLevelWindows.h"
 #include "platform/win32/WideText.h"
@@ -128,8 +129,9 @@ void Run(int argc, wchar_t** argv) {
     zubolo::Win32FileSystem files;
     zubolo::Win32TextCodec ansiCodePage;
     zubolo::Win32KnownPaths paths;
-    zubolo::FormServices services{clock, locale, recycleBin, windows,      boxes,
-                                  shell, frame,  files,      ansiCodePage, paths};
+    zubolo::Win32ShellLinks links;
+    zubolo::FormServices services{clock, locale, recycleBin,   windows, boxes, shell,
+                                  frame, files,  ansiCodePage, paths,   links};
     zubolo::Application application;
     zubolo::ApplicationWindow applicationWindow(application);
     zubolo::TZuboloForm form(application, services);

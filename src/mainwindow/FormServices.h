@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RecycleBin.h"
 #include "platform/Shell.h"
+#include "platform/ShellLinks.h"
 #include "platform/TextCodec.h"
 #include "platform/TopLevelWindows.h"
 #include "platform/WindowFrame.h"
@@ -25,6 +26,7 @@ struct FormServices {
     FileSystem& files;
     const TextCodec& ansiCodePage;
     const KnownPaths& paths;
+    ShellLinks& links;
 };
 
 }  // namespace zubolo

@@ -6,6 +6,7 @@
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeRecycleBin.h"
 #include "fakes/FakeShell.h"
+#include "fakes/FakeShellLinks.h"
 #include "fakes/FakeTextCodec.h"
 #include "fakes/FakeTopLevelWindows.h"
 #include "fakes/FakeWindowFrame.h"
@@ -15,6 +16,11 @@ namespace zubolo {
 
 // Every fake the main window needs, and the services record that hands them to it.
 struct FakeFormServices {
+    // A file sent to the bin leaves the file system.
+    FakeFormServices() {
+        recycleBin.onTaken = [this](const std::u16string& path) { files.files.erase(path); };
+    }
+
     FakeClock clock;
     FakeLocale locale;
     FakeRecycleBin recycleBin;
@@ -25,8 +31,9 @@ struct FakeFormServices {
     FakeFileSystem files;
     FakeTextCodec ansiCodePage;
     FakeKnownPaths paths;
-    FormServices services{clock, locale, recycleBin, windows,      boxes,
-                          shell, frame,  files,      ansiCodePage, paths};
+    FakeShellLinks links{files};
+    FormServices services{clock, locale, recycleBin,   windows, boxes, shell,
+                          frame, files,  ansiCodePage, paths,   links};
 };
 
 }  // namespace zubolo

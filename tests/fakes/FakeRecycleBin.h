@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -29,6 +30,8 @@ class FakeRecycleBin final : public RecycleBin {
 
     std::vector<std::optional<std::u16string>> queriedRoots;
     std::vector<DeleteCall> deletes;
+    // Runs for every path that went to the bin (result 0, nothing aborted).
+    std::function<void(const std::u16string&)> onTaken;
 
     RecycleBinQuery Query(const std::optional<std::u16string>& rootPath) override {
         queriedRoots.push_back(rootPath);
@@ -40,7 +43,10 @@ class FakeRecycleBin final : public RecycleBin {
     DeleteResult DeleteWithUndo(std::u16string_view path, WindowHandle owner) override {
         deletes.push_back({std::u16string(path), owner});
         const auto scripted = deleteResults.find(std::u16string(path));
-        return scripted != deleteResults.end() ? scripted->second : DeleteResult{0, false};
+        const DeleteResult result =
+            scripted != deleteResults.end() ? scripted->second : DeleteResult{0, false};
+        if (result.result == 0 && !result.aborted && onTaken) onTaken(std::u16string(path));
+        return result;
     }
 };
 
