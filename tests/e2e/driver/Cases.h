@@ -18,5 +18,7 @@ void RunSettingsSaveOffCase(const CaseSettings& settings);
 void RunPopupMenusCase(const CaseSettings& settings);
 void RunEscapeClosesCase(const CaseSettings& settings);
 void RunLocationCommandsCase(const CaseSettings& settings);
+void RunShortcutsCase(const CaseSettings& settings);
+void RunPrivateBinsCase(const CaseSettings& settings);
 
 }  // namespace zubolo::e2e

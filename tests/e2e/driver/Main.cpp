@@ -31,6 +31,8 @@ constexpr Case KnownCases[] = {
     {L"popup_menus", zubolo::e2e::RunPopupMenusCase},
     {L"escape_closes", zubolo::e2e::RunEscapeClosesCase},
     {L"location_commands", zubolo::e2e::RunLocationCommandsCase},
+    {L"shortcuts", zubolo::e2e::RunShortcutsCase},
+    {L"private_bins", zubolo::e2e::RunPrivateBinsCase},
 };
 
 std::wstring FileNameOf(const std::wstring& path) {
