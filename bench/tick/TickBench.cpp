@@ -31,6 +31,7 @@
 #include "platform/win32/MessageBox.h"
 #include "platform/win32/RecycleBin.h"
 #include "platform/win32/Shell.h"
+#include "platform/win32/ShellLinks.h"
 #include "platform/win32/TextCodec.h"
 #include "platform/win32/TopLevelWindows.h"
 #include "platform/win32/WideText.h"
@@ -137,8 +138,9 @@ void Run(int argc, wchar_t** argv) {
     zubolo::Win32TextCodec ansiCodePage;
     zubolo::Win32KnownPaths paths;
     NoFilesProcess process;
+    zubolo::Win32ShellLinks links;
     zubolo::FormServices services{clock, locale, recycleBin,   windows, boxes,  shell,
-                                  frame, files,  ansiCodePage, paths,   process};
+                                  frame, files,  ansiCodePage, paths,   process, links};
     zubolo::Application application;
     zubolo::ApplicationWindow applicationWindow(application);
     zubolo::TZuboloForm form(application, services);

@@ -7,6 +7,7 @@
 #include "platform/Process.h"
 #include "platform/RecycleBin.h"
 #include "platform/Shell.h"
+#include "platform/ShellLinks.h"
 #include "platform/TextCodec.h"
 #include "platform/TopLevelWindows.h"
 #include "platform/WindowFrame.h"
@@ -27,6 +28,7 @@ struct FormServices {
     const TextCodec& ansiCodePage;
     const KnownPaths& paths;
     Process& process;
+    ShellLinks& links;
 };
 
 }  // namespace zubolo

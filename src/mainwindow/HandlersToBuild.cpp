@@ -19,14 +19,6 @@ void TZuboloForm::pm2AdjustColWidthClick() {}
 void TZuboloForm::Pm2UpdateListViewClick() {}
 void TZuboloForm::pm3AdjustColWidth2Click() {}
 
-// Shortcut registration.
-void TZuboloForm::ButtonDeskTopClick() {}
-void TZuboloForm::ButtonStartMenuClick() {}
-void TZuboloForm::ButtonStartUpClick() {}
-
-// Private recycle bins.
-void TZuboloForm::ButtonAddRbClick() {}
-
 // View modes and tray.
 void TZuboloForm::StatusBar1Click() {}
 void TZuboloForm::PageControl1Resize() {}

@@ -276,6 +276,21 @@ class TZuboloForm : public Control {
     void pm2OpenCPanelClick();
     void pm2TaskMgrClick();
 
+    // The program's shortcut on the Desktop, in the Start menu's programs folder, in the Startup
+    // folder and in the Send-To folder (ShortcutHandlers.cpp). No control runs
+    // ButtonAddSendToClick.
+    void ButtonDeskTopClick();
+    void ButtonStartMenuClick();
+    void ButtonStartUpClick();
+    void ButtonAddSendToClick();
+    // Creates, updates or removes the shortcut to `targetPath` in the special folder `csidl`,
+    // called `folderName` in the boxes. The application title becomes "ずぼろ" and stays so.
+    void RegisterShortcut(std::int32_t csidl, std::u16string_view folderName,
+                          std::u16string_view targetPath);
+
+    // A new private recycle bin on the Desktop (PrivateBinHandlers.cpp).
+    void ButtonAddRbClick();
+
     // Bound, with their work still to be written (HandlersToBuild.cpp; docs/ARCHITECTURE.md
     // lists them).
     void ListView1ColumnClick(int column);
@@ -288,10 +303,6 @@ class TZuboloForm : public Control {
     void pm2AdjustColWidthClick();
     void Pm2UpdateListViewClick();
     void pm3AdjustColWidth2Click();
-    void ButtonDeskTopClick();
-    void ButtonStartMenuClick();
-    void ButtonStartUpClick();
-    void ButtonAddRbClick();
     void StatusBar1Click();
     void PageControl1Resize();
     void GridPanel2Resize();

@@ -2,19 +2,9 @@
 
 #include <string>
 
+#include "common/TimeStamp.h"
+
 namespace zubolo {
-
-namespace {
-
-// The number with leading zeros up to `width` digits.
-std::u16string ZeroPadded(int value, std::size_t width) {
-    const std::string digits = std::to_string(value);
-    std::u16string text(digits.size() < width ? width - digits.size() : 0, u'0');
-    text.append(digits.begin(), digits.end());
-    return text;
-}
-
-}  // namespace
 
 std::u16string RecycleBinText(std::uint64_t itemCount, std::uint64_t totalSize,
                               const NumberSeparators& separators) {
@@ -24,13 +14,7 @@ std::u16string RecycleBinText(std::uint64_t itemCount, std::uint64_t totalSize,
 
 std::u16string ClockText(const LocalDateTime& time, std::u16string_view dateSeparator,
                          std::u16string_view timeSeparator) {
-    std::u16string text = ZeroPadded(time.year, 4);
-    text.append(dateSeparator).append(ZeroPadded(time.month, 2));
-    text.append(dateSeparator).append(ZeroPadded(time.day, 2));
-    text.append(u"  ").append(ZeroPadded(time.hour, 2));
-    text.append(timeSeparator).append(ZeroPadded(time.minute, 2));
-    text.append(timeSeparator).append(ZeroPadded(time.second, 2));
-    return text;
+    return TimeStampText(time, dateSeparator, timeSeparator, u"  ");
 }
 
 }  // namespace zubolo

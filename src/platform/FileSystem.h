@@ -34,6 +34,9 @@ class FileSystem {
     virtual bool FolderExists(std::u16string_view path) const = 0;
     // Creates the folder with every missing folder above it; true when it exists afterwards.
     virtual bool CreateFolderTree(std::u16string_view path) = 0;
+
+    // True when a file (not a folder) exists at the path.
+    virtual bool FileExists(std::u16string_view path) const = 0;
 };
 
 }  // namespace zubolo

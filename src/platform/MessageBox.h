@@ -10,6 +10,7 @@ namespace zubolo {
 // system unchanged.
 namespace BoxStyle {
 inline constexpr std::uint32_t Ok = 0x0;                // MB_OK
+inline constexpr std::uint32_t YesNoCancel = 0x3;       // MB_YESNOCANCEL
 inline constexpr std::uint32_t YesNo = 0x4;             // MB_YESNO
 inline constexpr std::uint32_t IconStop = 0x10;         // MB_ICONSTOP
 inline constexpr std::uint32_t IconQuestion = 0x20;     // MB_ICONQUESTION

@@ -44,6 +44,10 @@ void ShowPlainMessage(const ShellContext& context, std::u16string_view text, Not
                             width == NoticeWidth::FitContent);
 }
 
+int AskQuestion(const ShellContext& context, std::u16string_view text, std::uint32_t flags) {
+    return context.boxes.Ask(context.owner, text, context.appTitle(), flags);
+}
+
 std::u16string GetSpecialFolderPath(const ShellContext& context, std::int32_t csidl) {
     std::u16string path = context.shell.SpecialFolderPath(context.owner, csidl);
     if (path.empty() || path.back() != u'\\') path += u'\\';

@@ -34,9 +34,16 @@ enum class NoticeWidth {
 void ShowPlainMessage(const ShellContext& context, std::u16string_view text,
                       NoticeWidth width = NoticeWidth::FitContent);
 
+// A question in a Windows message box with `flags` (BoxStyle values), owned by the main window and
+// captioned with the application title now. Returns the button pressed (a BoxAnswer).
+int AskQuestion(const ShellContext& context, std::u16string_view text, std::uint32_t flags);
+
 // File-system path of a shell special folder ending in exactly one "\"; a folder without such a
 // path gives "\".
 std::u16string GetSpecialFolderPath(const ShellContext& context, std::int32_t csidl);
+
+// What GetSpecialFolderPath gives for a folder without a file-system path.
+inline constexpr std::u16string_view NoFileSystemFolder = u"\\";
 
 // Open `target` (file, folder, program, shell location or web address) with the "open" verb.
 // A failure is reported in the notice box; the caller carries on either way.

@@ -34,6 +34,8 @@ set(zubolo_e2e_cases
   command_line_files
   explorer_linkage
   explorer_hung
+  shortcuts
+  private_bins
 )
 
 add_test(NAME e2e.start_environment

@@ -66,14 +66,19 @@ class FakeFileSystem final : public FileSystem {
 
     bool CreateFolderTree(std::u16string_view path) override {
         calls.push_back(u"create folder " + std::u16string(path));
-        if (folderCreationFails) return false;
         const std::u16string folder = WithoutTrailingDelimiters(path);
+        // A file of that name is in the way, as it is for the real call.
+        if (folderCreationFails || files.contains(folder)) return false;
         for (std::size_t at = folder.find(u'\\'); at != std::u16string::npos;
              at = folder.find(u'\\', at + 1)) {
             folders.insert(folder.substr(0, at));
         }
         folders.insert(folder);
         return true;
+    }
+
+    bool FileExists(std::u16string_view path) const override {
+        return files.contains(std::u16string(path));
     }
 
   private:

@@ -7,6 +7,7 @@
 #include "fakes/FakeProcess.h"
 #include "fakes/FakeRecycleBin.h"
 #include "fakes/FakeShell.h"
+#include "fakes/FakeShellLinks.h"
 #include "fakes/FakeTextCodec.h"
 #include "fakes/FakeTopLevelWindows.h"
 #include "fakes/FakeWindowFrame.h"
@@ -16,6 +17,11 @@ namespace zubolo {
 
 // Every fake the main window needs, and the services record that hands them to it.
 struct FakeFormServices {
+    // A file sent to the bin leaves the file system.
+    FakeFormServices() {
+        recycleBin.onTaken = [this](const std::u16string& path) { files.files.erase(path); };
+    }
+
     FakeClock clock;
     FakeLocale locale;
     FakeRecycleBin recycleBin;
@@ -27,8 +33,9 @@ struct FakeFormServices {
     FakeTextCodec ansiCodePage;
     FakeKnownPaths paths;
     FakeProcess process;
+    FakeShellLinks links{files};
     FormServices services{clock, locale, recycleBin,   windows, boxes,  shell,
-                          frame, files,  ansiCodePage, paths,   process};
+                          frame, files,  ansiCodePage, paths,   process, links};
 };
 
 }  // namespace zubolo

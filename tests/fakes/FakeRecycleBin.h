@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -35,6 +36,8 @@ class FakeRecycleBin final : public RecycleBin {
 
     std::vector<std::optional<std::u16string>> queriedRoots;
     std::vector<DeleteCall> deletes;
+    // Runs for every path that went to the bin (result 0, nothing aborted).
+    std::function<void(const std::u16string&)> onTaken;
 
     RecycleBinQuery Query(const std::optional<std::u16string>& rootPath) override {
         queriedRoots.push_back(rootPath);
@@ -46,11 +49,14 @@ class FakeRecycleBin final : public RecycleBin {
     DeleteResult DeleteWithUndo(std::u16string_view path, WindowHandle owner) override {
         deletes.push_back({std::u16string(path), owner});
         const std::u16string key(path);
+        DeleteResult result{0, false};
         if (const auto scripted = deleteResults.find(key); scripted != deleteResults.end()) {
-            return scripted->second;
+            result = scripted->second;
+        } else if (!inBin.insert(key).second) {
+            return {Missing, false};
         }
-        if (!inBin.insert(key).second) return {Missing, false};
-        return {0, false};
+        if (result.result == 0 && !result.aborted && onTaken) onTaken(key);
+        return result;
     }
 };
 

@@ -12,6 +12,7 @@
 #include "platform/win32/Process.h"
 #include "platform/win32/RecycleBin.h"
 #include "platform/win32/Shell.h"
+#include "platform/win32/ShellLinks.h"
 #include "platform/win32/TextCodec.h"
 #include "platform/win32/TopLevelWindows.h"
 #include "platform/win32/WindowFrame.h"
@@ -43,8 +44,9 @@ class Win32ProgramHost : public ProgramHost {
     Win32TextCodec ansiCodePage_;
     Win32KnownPaths paths_;
     Win32Process process_;
+    Win32ShellLinks links_;
     FormServices services_{clock_, locale_, recycleBin_,   windows_, boxes_,  shell_,
-                           frame_, files_,  ansiCodePage_, paths_,   process_};
+                           frame_, files_,  ansiCodePage_, paths_,   process_, links_};
     std::unique_ptr<zubolo::ApplicationWindow> applicationWindow_;
     std::unique_ptr<TZuboloForm> form_;
     std::unique_ptr<FormWindow> formWindow_;

@@ -118,4 +118,9 @@ bool Win32FileSystem::CreateFolderTree(std::u16string_view path) {
     return IsFolder(wide);
 }
 
+bool Win32FileSystem::FileExists(std::u16string_view path) const {
+    const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 }  // namespace zubolo

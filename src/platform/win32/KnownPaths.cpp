@@ -39,4 +39,19 @@ std::u16string Win32KnownPaths::ProgramFilePath() const {
     return {};
 }
 
+std::u16string Win32KnownPaths::TemporaryFolder() const {
+    wchar_t folder[MAX_PATH] = {};
+    const DWORD length = GetTempPathW(MAX_PATH, folder);
+    if (length == 0 || length >= MAX_PATH) return {};
+    // The long form of a folder that does not exist cannot be had; its name as the system gave
+    // it is the best there is.
+    const DWORD longSize = GetLongPathNameW(folder, nullptr, 0);
+    if (longSize == 0) return FromWide({folder, length});
+    std::wstring longForm(longSize, L'\0');
+    const DWORD longLength = GetLongPathNameW(folder, longForm.data(), longSize);
+    if (longLength == 0 || longLength >= longSize) return FromWide({folder, length});
+    longForm.resize(longLength);
+    return FromWide(longForm);
+}
+
 }  // namespace zubolo

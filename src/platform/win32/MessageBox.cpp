@@ -7,8 +7,9 @@
 
 namespace zubolo {
 
-static_assert(BoxStyle::Ok == MB_OK && BoxStyle::YesNo == MB_YESNO &&
-              BoxStyle::IconStop == MB_ICONSTOP && BoxStyle::IconQuestion == MB_ICONQUESTION &&
+static_assert(BoxStyle::Ok == MB_OK && BoxStyle::YesNoCancel == MB_YESNOCANCEL &&
+              BoxStyle::YesNo == MB_YESNO && BoxStyle::IconStop == MB_ICONSTOP &&
+              BoxStyle::IconQuestion == MB_ICONQUESTION &&
               BoxStyle::IconWarning == MB_ICONWARNING &&
               BoxStyle::IconInformation == MB_ICONINFORMATION);
 static_assert(BoxAnswer::Ok == IDOK && BoxAnswer::Cancel == IDCANCEL && BoxAnswer::Yes == IDYES &&

@@ -22,5 +22,7 @@ void RunFileDropsCase(const CaseSettings& settings);
 void RunCommandLineFilesCase(const CaseSettings& settings);
 void RunExplorerLinkageCase(const CaseSettings& settings);
 void RunExplorerHungCase(const CaseSettings& settings);
+void RunShortcutsCase(const CaseSettings& settings);
+void RunPrivateBinsCase(const CaseSettings& settings);
 
 }  // namespace zubolo::e2e

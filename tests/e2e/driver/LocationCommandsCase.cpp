@@ -19,6 +19,8 @@
 #include "MainWindowInput.h"
 #include "MessageBoxes.h"
 #include "Polling.h"
+#include "ProgramBoxes.h"
+#include "ShellFolders.h"
 #include "StartedPrograms.h"
 #include "SystemText.h"
 #include "WindowQueries.h"
@@ -85,21 +87,6 @@ class DeskCplInstalled {
 };
 
 // --- what the shell shows ---
-
-std::wstring SpecialFolderPath(int csidl) {
-    wchar_t path[MAX_PATH] = {};
-    Expect(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path) == S_OK,
-           L"the path of special folder " + std::to_wstring(csidl));
-    return path;
-}
-
-// Explorer captions a folder window with the folder's display name.
-std::wstring DisplayNameOfPath(const std::wstring& path) {
-    SHFILEINFOW info{};
-    Expect(SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME) != 0,
-           L"the display name of " + Quoted(path));
-    return info.szDisplayName;
-}
 
 // Explorer started without a folder shows the top of the shell's namespace, the Desktop.
 std::wstring DisplayNameOfNamespaceRoot() {

@@ -35,6 +35,8 @@ constexpr Case KnownCases[] = {
     {L"command_line_files", zubolo::e2e::RunCommandLineFilesCase},
     {L"explorer_linkage", zubolo::e2e::RunExplorerLinkageCase},
     {L"explorer_hung", zubolo::e2e::RunExplorerHungCase},
+    {L"shortcuts", zubolo::e2e::RunShortcutsCase},
+    {L"private_bins", zubolo::e2e::RunPrivateBinsCase},
 };
 
 std::wstring FileNameOf(const std::wstring& path) {

@@ -6,6 +6,7 @@
 
 #include "MessageBoxes.h"
 #include "Polling.h"
+#include "ProgramBoxes.h"
 #include "WindowQueries.h"
 
 namespace zubolo::e2e {
@@ -44,13 +45,6 @@ void ShowPage(HWND main, int index, HWND control) {
 
 void ParkMousePointer() {
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-}
-
-void ExpectNoBoxOf(const ChildProcess& program, std::wstring_view after) {
-    if (HWND box = FindMessageBox(program.Id())) {
-        Fail(L"no message box after " + std::wstring(after) + L", saw one captioned " +
-             Quoted(WindowText(box)) + L": " + Quoted(MessageBoxText(box)));
-    }
 }
 
 void ClickExpectingNoBox(const ChildProcess& program, HWND button) {

@@ -20,8 +20,6 @@ HWND ButtonCaptioned(HWND main, std::wstring_view caption);
 // its tab does, and waits until `control` on it is shown.
 void ShowPage(HWND main, int index, HWND control);
 
-// Fails when the program shows a message box; `after` says what came before.
-void ExpectNoBoxOf(const ChildProcess& program, std::wstring_view after);
 // Clicks an enabled button whose command opens no box of the program: the click returns once the
 // command has run, which a box's modal loop would hold up.
 void ClickExpectingNoBox(const ChildProcess& program, HWND button);

@@ -13,6 +13,7 @@
 #include "Cases.h"
 #include "ChildProcess.h"
 #include "CommonControls.h"
+#include "LocalTime.h"
 #include "Polling.h"
 #include "Screenshot.h"
 #include "WindowQueries.h"
@@ -27,15 +28,9 @@ constexpr std::chrono::milliseconds TickDeadline{2000};
 constexpr DWORD FileSizes[] = {1234, 56789, 1048576};  // 1,106,599 bytes together
 constexpr int StatusPageIndex = 1;
 
-std::wstring LocaleText(LCTYPE type) {
-    wchar_t text[16] = {};
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, text, static_cast<int>(std::size(text)));
-    return text;
-}
-
 // The number with the user's thousands separator between every three digits.
 std::wstring Grouped(unsigned long long value) {
-    const std::wstring separator = LocaleText(LOCALE_STHOUSAND);
+    const std::wstring separator = UserLocaleText(LOCALE_STHOUSAND);
     const std::wstring digits = std::to_wstring(value);
     std::wstring text;
     for (std::size_t i = 0; i < digits.size(); ++i) {
@@ -49,31 +44,9 @@ std::wstring BinText(unsigned long long count, unsigned long long size) {
     return L"(" + Grouped(count) + L") " + Grouped(size);
 }
 
-std::wstring TwoDigits(WORD value) {
-    return std::wstring(value < 10 ? L"0" : L"") + std::to_wstring(value);
-}
-
-// "yyyy/mm/dd  HH:MM:SS" with the user's date and time separators.
-std::wstring ClockText(const SYSTEMTIME& time) {
-    const std::wstring date = LocaleText(LOCALE_SDATE);
-    const std::wstring clock = LocaleText(LOCALE_STIME);
-    return std::to_wstring(time.wYear) + date + TwoDigits(time.wMonth) + date +
-           TwoDigits(time.wDay) + L"  " + TwoDigits(time.wHour) + clock + TwoDigits(time.wMinute) +
-           clock + TwoDigits(time.wSecond);
-}
-
-// The clock text of the local time `seconds` from now.
+// The clock text of the local time `seconds` from now: "yyyy/mm/dd  HH:MM:SS".
 std::wstring ClockTextFromNow(int seconds) {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    FILETIME asFileTime;
-    SystemTimeToFileTime(&now, &asFileTime);
-    ULARGE_INTEGER ticks{{asFileTime.dwLowDateTime, asFileTime.dwHighDateTime}};
-    ticks.QuadPart += static_cast<long long>(seconds) * 10'000'000;
-    asFileTime = {ticks.LowPart, ticks.HighPart};
-    SYSTEMTIME shifted;
-    FileTimeToSystemTime(&asFileTime, &shifted);
-    return ClockText(shifted);
+    return TimeStampText(LocalTimeFromNow(seconds), L"  ");
 }
 
 // Panel 0 shows the current local time in the clock pattern, and the clock runs.
