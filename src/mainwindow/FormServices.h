@@ -1,6 +1,9 @@
 #pragma once
+#include "about/AboutBox.h"
 #include "platform/Clock.h"
+#include "platform/Display.h"
 #include "platform/FileSystem.h"
+#include "platform/FileVersions.h"
 #include "platform/KnownPaths.h"
 #include "platform/Locale.h"
 #include "platform/MessageBox.h"
@@ -25,6 +28,9 @@ struct FormServices {
     FileSystem& files;
     const TextCodec& ansiCodePage;
     const KnownPaths& paths;
+    const FileVersions& versions;
+    const Display& display;
+    AboutBoxes& aboutBoxes;
 };
 
 }  // namespace zubolo

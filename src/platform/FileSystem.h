@@ -34,6 +34,10 @@ class FileSystem {
     virtual bool FolderExists(std::u16string_view path) const = 0;
     // Creates the folder with every missing folder above it; true when it exists afterwards.
     virtual bool CreateFolderTree(std::u16string_view path) = 0;
+
+    // True when `path` names a file (not a folder); a link counts when the file it points to
+    // exists.
+    virtual bool FileExists(std::u16string_view path) const = 0;
 };
 
 }  // namespace zubolo

@@ -30,6 +30,7 @@ set(zubolo_e2e_cases
   popup_menus
   escape_closes
   location_commands
+  about_box
 )
 
 add_test(NAME e2e.start_environment

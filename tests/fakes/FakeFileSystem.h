@@ -76,6 +76,10 @@ class FakeFileSystem final : public FileSystem {
         return true;
     }
 
+    bool FileExists(std::u16string_view path) const override {
+        return files.contains(std::u16string(path));
+    }
+
   private:
     static std::u16string WithoutTrailingDelimiters(std::u16string_view path) {
         while (!path.empty() && (path.back() == u'\\' || path.back() == u'/'))

@@ -1,6 +1,9 @@
 #pragma once
+#include "fakes/FakeAboutBoxes.h"
 #include "fakes/FakeClock.h"
+#include "fakes/FakeDisplay.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeFileVersions.h"
 #include "fakes/FakeKnownPaths.h"
 #include "fakes/FakeLocale.h"
 #include "fakes/FakeMessageBoxes.h"
@@ -25,8 +28,11 @@ struct FakeFormServices {
     FakeFileSystem files;
     FakeTextCodec ansiCodePage;
     FakeKnownPaths paths;
-    FormServices services{clock, locale, recycleBin, windows,      boxes,
-                          shell, frame,  files,      ansiCodePage, paths};
+    FakeFileVersions versions;
+    FakeDisplay display;
+    FakeAboutBoxes aboutBoxes;
+    FormServices services{clock, locale,       recycleBin, windows,  boxes,   shell,     frame,
+                          files, ansiCodePage, paths,      versions, display, aboutBoxes};
 };
 
 }  // namespace zubolo

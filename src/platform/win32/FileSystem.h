@@ -12,6 +12,7 @@ class Win32FileSystem final : public FileSystem {
     bool RemoveFile(std::u16string_view path) override;
     bool FolderExists(std::u16string_view path) const override;
     bool CreateFolderTree(std::u16string_view path) override;
+    bool FileExists(std::u16string_view path) const override;
 };
 
 }  // namespace zubolo
