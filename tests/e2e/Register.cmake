@@ -31,6 +31,8 @@ set(zubolo_e2e_cases
   escape_closes
   location_commands
   about_box
+  help_not_found
+  help_viewer
 )
 
 add_test(NAME e2e.start_environment

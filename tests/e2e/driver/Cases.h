@@ -19,5 +19,7 @@ void RunPopupMenusCase(const CaseSettings& settings);
 void RunEscapeClosesCase(const CaseSettings& settings);
 void RunLocationCommandsCase(const CaseSettings& settings);
 void RunAboutBoxCase(const CaseSettings& settings);
+void RunHelpNotFoundCase(const CaseSettings& settings);
+void RunHelpViewerCase(const CaseSettings& settings);
 
 }  // namespace zubolo::e2e

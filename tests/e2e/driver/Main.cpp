@@ -32,6 +32,8 @@ constexpr Case KnownCases[] = {
     {L"escape_closes", zubolo::e2e::RunEscapeClosesCase},
     {L"location_commands", zubolo::e2e::RunLocationCommandsCase},
     {L"about_box", zubolo::e2e::RunAboutBoxCase},
+    {L"help_not_found", zubolo::e2e::RunHelpNotFoundCase},
+    {L"help_viewer", zubolo::e2e::RunHelpViewerCase},
 };
 
 std::wstring FileNameOf(const std::wstring& path) {
