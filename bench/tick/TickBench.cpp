@@ -21,11 +21,14 @@
 
 #include "BenchFailure.h"
 #include "BenchOutput.h"
+#include "about/win32/AboutBoxWindow.h"
 #include "mainwindow/ZuboloForm.h"
 #include "mainwindow/win32/FormWindow.h"
 #include "platform/Process.h"
 #include "platform/win32/Clock.h"
+#include "platform/win32/Display.h"
 #include "platform/win32/FileSystem.h"
+#include "platform/win32/FileVersions.h"
 #include "platform/win32/KnownPaths.h"
 #include "platform/win32/Locale.h"
 #include "platform/win32/MessageBox.h"
@@ -139,8 +142,12 @@ void Run(int argc, wchar_t** argv) {
     zubolo::Win32KnownPaths paths;
     NoFilesProcess process;
     zubolo::Win32ShellLinks links;
-    zubolo::FormServices services{clock, locale, recycleBin,   windows, boxes,  shell,
-                                  frame, files,  ansiCodePage, paths,   process, links};
+    zubolo::Win32FileVersions versions;
+    zubolo::Win32Display display;
+    zubolo::Win32AboutBoxes aboutBoxes;
+    zubolo::FormServices services{clock,   locale, recycleBin, windows,      boxes,
+                                  shell,   frame,  files,      ansiCodePage, paths,
+                                  process, links,  versions,   display,      aboutBoxes};
     zubolo::Application application;
     zubolo::ApplicationWindow applicationWindow(application);
     zubolo::TZuboloForm form(application, services);

@@ -2,8 +2,8 @@
 
 namespace zubolo {
 
-// A moment of the user's local time, split into its calendar and clock fields (month and day
-// count from 1, the hour from 0 to 23).
+// A moment split into its calendar and clock fields (month and day count from 1, the hour from 0
+// to 23): the user's local time, or, where a name says so, Coordinated Universal Time.
 struct LocalDateTime {
     int year = 0;
     int month = 0;

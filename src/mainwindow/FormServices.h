@@ -1,6 +1,9 @@
 #pragma once
+#include "about/AboutBox.h"
 #include "platform/Clock.h"
+#include "platform/Display.h"
 #include "platform/FileSystem.h"
+#include "platform/FileVersions.h"
 #include "platform/KnownPaths.h"
 #include "platform/Locale.h"
 #include "platform/MessageBox.h"
@@ -29,6 +32,9 @@ struct FormServices {
     const KnownPaths& paths;
     Process& process;
     ShellLinks& links;
+    const FileVersions& versions;
+    const Display& display;
+    AboutBoxes& aboutBoxes;
 };
 
 }  // namespace zubolo

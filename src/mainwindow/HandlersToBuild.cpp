@@ -28,10 +28,4 @@ void TZuboloForm::Pm3StatusSpreadClick() {}
 void TZuboloForm::Pm4SpreadClick() {}
 void TZuboloForm::Pm4ShrinkClick() {}
 
-// Help, web links and the About box.
-void TZuboloForm::ButtonHelpClick() {}
-void TZuboloForm::ButtonDonationClick() {}
-void TZuboloForm::ButtonHomeSiteClick() {}
-void TZuboloForm::ButtonAboutClick() {}
-
 }  // namespace zubolo

@@ -291,6 +291,13 @@ class TZuboloForm : public Control {
     // A new private recycle bin on the Desktop (PrivateBinHandlers.cpp).
     void ButtonAddRbClick();
 
+    // The help file and the maker's web pages (HelpHandlers.cpp).
+    void ButtonHelpClick();
+    void ButtonDonationClick();
+    void ButtonHomeSiteClick();
+    // The About box, modal; returns when it is closed (AboutHandlers.cpp).
+    void ButtonAboutClick();
+
     // Bound, with their work still to be written (HandlersToBuild.cpp; docs/ARCHITECTURE.md
     // lists them).
     void ListView1ColumnClick(int column);
@@ -310,10 +317,6 @@ class TZuboloForm : public Control {
     void Pm3StatusSpreadClick();
     void Pm4SpreadClick();
     void Pm4ShrinkClick();
-    void ButtonHelpClick();
-    void ButtonDonationClick();
-    void ButtonHomeSiteClick();
-    void ButtonAboutClick();
 
   private:
     WindowHandle handle_;

@@ -8,6 +8,8 @@ class Clock {
   public:
     virtual ~Clock() = default;
     virtual LocalDateTime Now() const = 0;
+    // The same moment in Coordinated Universal Time, free of the local zone's daylight saving.
+    virtual LocalDateTime UtcNow() const = 0;
 };
 
 }  // namespace zubolo

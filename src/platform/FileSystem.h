@@ -35,7 +35,8 @@ class FileSystem {
     // Creates the folder with every missing folder above it; true when it exists afterwards.
     virtual bool CreateFolderTree(std::u16string_view path) = 0;
 
-    // True when a file (not a folder) exists at the path.
+    // True when `path` names a file (not a folder); a link counts when the file it points to
+    // exists.
     virtual bool FileExists(std::u16string_view path) const = 0;
 };
 

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/NumberPattern.h"
@@ -20,6 +22,9 @@ class Locale {
     virtual std::u16string LongTimeFormat() const = 0;
     // The names that date and time pictures ask for.
     virtual DateTimeNames DateTimeWords() const = 0;
+    // The same names in the locale with the Windows identifier `lcid` (0x0422 is Ukrainian
+    // (Ukraine)); nothing when the system has no data for that locale.
+    virtual std::optional<DateTimeNames> DateTimeWordsOf(std::uint32_t lcid) const = 0;
 };
 
 inline NumberSeparators UserNumberSeparators(const Locale& locale) {

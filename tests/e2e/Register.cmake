@@ -36,6 +36,9 @@ set(zubolo_e2e_cases
   explorer_hung
   shortcuts
   private_bins
+  about_box
+  help_not_found
+  help_viewer
 )
 
 add_test(NAME e2e.start_environment

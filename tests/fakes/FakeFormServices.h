@@ -1,6 +1,9 @@
 #pragma once
+#include "fakes/FakeAboutBoxes.h"
 #include "fakes/FakeClock.h"
+#include "fakes/FakeDisplay.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeFileVersions.h"
 #include "fakes/FakeKnownPaths.h"
 #include "fakes/FakeLocale.h"
 #include "fakes/FakeMessageBoxes.h"
@@ -34,8 +37,12 @@ struct FakeFormServices {
     FakeKnownPaths paths;
     FakeProcess process;
     FakeShellLinks links{files};
-    FormServices services{clock, locale, recycleBin,   windows, boxes,  shell,
-                          frame, files,  ansiCodePage, paths,   process, links};
+    FakeFileVersions versions;
+    FakeDisplay display;
+    FakeAboutBoxes aboutBoxes;
+    FormServices services{clock,   locale, recycleBin, windows,      boxes,
+                          shell,   frame,  files,      ansiCodePage, paths,
+                          process, links,  versions,   display,      aboutBoxes};
 };
 
 }  // namespace zubolo

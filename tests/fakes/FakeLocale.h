@@ -1,4 +1,7 @@
 #pragma once
+#include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
 
 #include "platform/Locale.h"
@@ -23,6 +26,8 @@ class FakeLocale final : public Locale {
         u"午前",
         u"午後",
         u"西暦"};
+    // Names of other locales by their Windows identifier; a locale missing here has no data.
+    std::map<std::uint32_t, DateTimeNames> otherLocales;
 
     std::u16string ThousandsSeparator() const override { return thousands; }
     std::u16string DecimalSeparator() const override { return decimal; }
@@ -31,6 +36,11 @@ class FakeLocale final : public Locale {
     std::u16string ShortDateFormat() const override { return shortDate; }
     std::u16string LongTimeFormat() const override { return longTime; }
     DateTimeNames DateTimeWords() const override { return words; }
+    std::optional<DateTimeNames> DateTimeWordsOf(std::uint32_t lcid) const override {
+        const auto found = otherLocales.find(lcid);
+        if (found == otherLocales.end()) return std::nullopt;
+        return found->second;
+    }
 };
 
 }  // namespace zubolo

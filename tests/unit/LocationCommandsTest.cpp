@@ -85,6 +85,10 @@ const Command Commands[] = {
     {"ButtonPropertiesClick",
      &TZuboloForm::ButtonPropertiesClick,
      {u"object properties C:\\Tools\\ずぼろ\\Zubolo.exe"}},
+    {"ButtonDonationClick",
+     &TZuboloForm::ButtonDonationClick,
+     {u"open https://quorvane.example/support/"}},
+    {"ButtonHomeSiteClick", &TZuboloForm::ButtonHomeSiteClick, {u"open https://quorvane.example/"}},
 };
 
 TEST_F(LocationCommands, EachCommandHandsItsExactTargetToTheShell) {

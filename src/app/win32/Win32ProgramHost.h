@@ -1,11 +1,14 @@
 #pragma once
 #include <memory>
 
+#include "about/win32/AboutBoxWindow.h"
 #include "app/ProgramEntry.h"
 #include "mainwindow/ZuboloForm.h"
 #include "mainwindow/win32/FormWindow.h"
 #include "platform/win32/Clock.h"
+#include "platform/win32/Display.h"
 #include "platform/win32/FileSystem.h"
+#include "platform/win32/FileVersions.h"
 #include "platform/win32/KnownPaths.h"
 #include "platform/win32/Locale.h"
 #include "platform/win32/MessageBox.h"
@@ -45,8 +48,12 @@ class Win32ProgramHost : public ProgramHost {
     Win32KnownPaths paths_;
     Win32Process process_;
     Win32ShellLinks links_;
-    FormServices services_{clock_, locale_, recycleBin_,   windows_, boxes_,  shell_,
-                           frame_, files_,  ansiCodePage_, paths_,   process_, links_};
+    Win32FileVersions versions_;
+    Win32Display display_;
+    Win32AboutBoxes aboutBoxes_;
+    FormServices services_{clock_,   locale_, recycleBin_, windows_,      boxes_,
+                           shell_,   frame_,  files_,      ansiCodePage_, paths_,
+                           process_, links_,  versions_,   display_,      aboutBoxes_};
     std::unique_ptr<zubolo::ApplicationWindow> applicationWindow_;
     std::unique_ptr<TZuboloForm> form_;
     std::unique_ptr<FormWindow> formWindow_;

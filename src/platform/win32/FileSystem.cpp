@@ -118,9 +118,18 @@ bool Win32FileSystem::CreateFolderTree(std::u16string_view path) {
     return IsFolder(wide);
 }
 
+// A link (a reparse point) counts when what it points to opens as a file.
 bool Win32FileSystem::FileExists(std::u16string_view path) const {
-    const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    const std::wstring wide = ToWide(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return false;
+    }
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return true;
+    const UniqueFileHandle target(
+        CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(target);
 }
 
 }  // namespace zubolo

@@ -10,16 +10,21 @@ namespace zubolo {
 
 namespace {
 
-// The user's value for `type`; `fallback`, the invariant locale's value, only when the system
-// cannot answer, so that numbers and times never lose their separators.
-std::u16string ReadLocaleText(LCTYPE type, std::u16string_view fallback) {
-    const int size = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, nullptr, 0);
+// The value of the named locale for `type`; `fallback` only when the system cannot answer.
+std::u16string ReadLocaleText(const wchar_t* locale, LCTYPE type, std::u16string_view fallback) {
+    const int size = GetLocaleInfoEx(locale, type, nullptr, 0);
     if (size <= 0) return std::u16string(fallback);
     std::wstring text(static_cast<std::size_t>(size), L'\0');
-    const int written = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, text.data(), size);
+    const int written = GetLocaleInfoEx(locale, type, text.data(), size);
     if (written <= 0) return std::u16string(fallback);
     text.resize(static_cast<std::size_t>(written - 1));  // without the terminating NUL
     return FromWide(text);
+}
+
+// The user's value for `type`; `fallback`, the invariant locale's value, only when the system
+// cannot answer, so that numbers and times never lose their separators.
+std::u16string ReadLocaleText(LCTYPE type, std::u16string_view fallback) {
+    return ReadLocaleText(LOCALE_NAME_USER_DEFAULT, type, fallback);
 }
 
 // The Gregorian calendar's era name ("A.D." in English); empty when the system has none.
@@ -29,6 +34,27 @@ std::u16string ReadEraName() {
         GetCalendarInfoEx(LOCALE_NAME_USER_DEFAULT, CAL_GREGORIAN, nullptr, CAL_SERASTRING, era,
                           static_cast<int>(std::size(era)), nullptr);
     return written > 0 ? FromWide(era) : std::u16string();
+}
+
+// The day and month names of the named locale, empty where the system has none.
+DateTimeNames ReadDateTimeNames(const wchar_t* locale) {
+    DateTimeNames names;
+    // The system counts days from Monday (LOCALE_SDAYNAME1); the names run from Sunday.
+    for (int day = 0; day < 7; ++day) {
+        const std::size_t index = static_cast<std::size_t>((day + 1) % 7);
+        names.dayNames[index] = ReadLocaleText(locale, LOCALE_SDAYNAME1 + day, u"");
+        names.abbreviatedDayNames[index] =
+            ReadLocaleText(locale, LOCALE_SABBREVDAYNAME1 + day, u"");
+    }
+    for (int month = 0; month < 12; ++month) {
+        const std::size_t index = static_cast<std::size_t>(month);
+        names.monthNames[index] = ReadLocaleText(locale, LOCALE_SMONTHNAME1 + month, u"");
+        names.abbreviatedMonthNames[index] =
+            ReadLocaleText(locale, LOCALE_SABBREVMONTHNAME1 + month, u"");
+    }
+    names.amDesignator = ReadLocaleText(locale, LOCALE_S1159, u"");
+    names.pmDesignator = ReadLocaleText(locale, LOCALE_S2359, u"");
+    return names;
 }
 
 }  // namespace
@@ -58,22 +84,17 @@ std::u16string Win32Locale::LongTimeFormat() const {
 }
 
 DateTimeNames Win32Locale::DateTimeWords() const {
-    DateTimeNames names;
-    // The system counts days from Monday (LOCALE_SDAYNAME1); the names run from Sunday.
-    for (int day = 0; day < 7; ++day) {
-        const std::size_t index = static_cast<std::size_t>((day + 1) % 7);
-        names.dayNames[index] = ReadLocaleText(LOCALE_SDAYNAME1 + day, u"");
-        names.abbreviatedDayNames[index] = ReadLocaleText(LOCALE_SABBREVDAYNAME1 + day, u"");
-    }
-    for (int month = 0; month < 12; ++month) {
-        const std::size_t index = static_cast<std::size_t>(month);
-        names.monthNames[index] = ReadLocaleText(LOCALE_SMONTHNAME1 + month, u"");
-        names.abbreviatedMonthNames[index] = ReadLocaleText(LOCALE_SABBREVMONTHNAME1 + month, u"");
-    }
-    names.amDesignator = ReadLocaleText(LOCALE_S1159, u"");
-    names.pmDesignator = ReadLocaleText(LOCALE_S2359, u"");
+    DateTimeNames names = ReadDateTimeNames(LOCALE_NAME_USER_DEFAULT);
     names.eraName = ReadEraName();
     return names;
+}
+
+std::optional<DateTimeNames> Win32Locale::DateTimeWordsOf(std::uint32_t lcid) const {
+    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+    if (LCIDToLocaleName(lcid, name, LOCALE_NAME_MAX_LENGTH, 0) == 0 || !IsValidLocaleName(name)) {
+        return std::nullopt;
+    }
+    return ReadDateTimeNames(name);
 }
 
 }  // namespace zubolo

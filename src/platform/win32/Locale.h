@@ -3,7 +3,8 @@
 
 namespace zubolo {
 
-// The settings of the user's default locale, read with GetLocaleInfoEx at every call.
+// The settings of the user's default locale, read with GetLocaleInfoEx at every call; the names
+// of other locales the same way.
 class Win32Locale final : public Locale {
   public:
     std::u16string ThousandsSeparator() const override;
@@ -13,6 +14,7 @@ class Win32Locale final : public Locale {
     std::u16string ShortDateFormat() const override;
     std::u16string LongTimeFormat() const override;
     DateTimeNames DateTimeWords() const override;
+    std::optional<DateTimeNames> DateTimeWordsOf(std::uint32_t lcid) const override;
 };
 
 }  // namespace zubolo

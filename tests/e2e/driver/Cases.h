@@ -24,5 +24,8 @@ void RunExplorerLinkageCase(const CaseSettings& settings);
 void RunExplorerHungCase(const CaseSettings& settings);
 void RunShortcutsCase(const CaseSettings& settings);
 void RunPrivateBinsCase(const CaseSettings& settings);
+void RunAboutBoxCase(const CaseSettings& settings);
+void RunHelpNotFoundCase(const CaseSettings& settings);
+void RunHelpViewerCase(const CaseSettings& settings);
 
 }  // namespace zubolo::e2e

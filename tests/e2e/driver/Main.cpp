@@ -37,6 +37,9 @@ constexpr Case KnownCases[] = {
     {L"explorer_hung", zubolo::e2e::RunExplorerHungCase},
     {L"shortcuts", zubolo::e2e::RunShortcutsCase},
     {L"private_bins", zubolo::e2e::RunPrivateBinsCase},
+    {L"about_box", zubolo::e2e::RunAboutBoxCase},
+    {L"help_not_found", zubolo::e2e::RunHelpNotFoundCase},
+    {L"help_viewer", zubolo::e2e::RunHelpViewerCase},
 };
 
 std::wstring FileNameOf(const std::wstring& path) {
