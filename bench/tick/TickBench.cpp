@@ -34,6 +34,7 @@
 #include "platform/win32/TopLevelWindows.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowFrame.h"
+#include "platform/win32/WindowPresentation.h"
 #include "ui/win32/ApplicationWindow.h"
 
 namespace {
@@ -128,8 +129,9 @@ void Run(int argc, wchar_t** argv) {
     zubolo::Win32FileSystem files;
     zubolo::Win32TextCodec ansiCodePage;
     zubolo::Win32KnownPaths paths;
-    zubolo::FormServices services{clock, locale, recycleBin, windows,      boxes,
-                                  shell, frame,  files,      ansiCodePage, paths};
+    zubolo::Win32WindowPresentation presentation;
+    zubolo::FormServices services{clock, locale, recycleBin,   windows, boxes,       shell,
+                                  frame, files,  ansiCodePage, paths,   presentation};
     zubolo::Application application;
     zubolo::ApplicationWindow applicationWindow(application);
     zubolo::TZuboloForm form(application, services);

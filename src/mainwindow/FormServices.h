@@ -9,6 +9,7 @@
 #include "platform/TextCodec.h"
 #include "platform/TopLevelWindows.h"
 #include "platform/WindowFrame.h"
+#include "platform/WindowPresentation.h"
 
 namespace zubolo {
 
@@ -25,6 +26,7 @@ struct FormServices {
     FileSystem& files;
     const TextCodec& ansiCodePage;
     const KnownPaths& paths;
+    WindowPresentation& presentation;
 };
 
 }  // namespace zubolo

@@ -30,14 +30,8 @@ void TZuboloForm::ButtonStartUpClick() {}
 // Private recycle bins.
 void TZuboloForm::ButtonAddRbClick() {}
 
-// View modes and tray.
-void TZuboloForm::StatusBar1Click() {}
-void TZuboloForm::PageControl1Resize() {}
-void TZuboloForm::GridPanel2Resize() {}
-void TZuboloForm::Pm1RestoreClick() {}
+// Page "表示" in front and the drive table refreshed.
 void TZuboloForm::Pm3StatusSpreadClick() {}
-void TZuboloForm::Pm4SpreadClick() {}
-void TZuboloForm::Pm4ShrinkClick() {}
 
 // Help, web links and the About box.
 void TZuboloForm::ButtonHelpClick() {}

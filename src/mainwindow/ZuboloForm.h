@@ -232,8 +232,6 @@ class TZuboloForm : public Control {
     // Asks the window to close as its close box does, so that the close query decides. Set by the
     // window system.
     Handler RequestClose;
-    // The compact view: the client area is exactly as tall as the status bar.
-    bool CompactView() const;
 
     void Pm1CloseClick();
     void PopupMenu1Popup();
@@ -248,6 +246,21 @@ class TZuboloForm : public Control {
     void Pm3TaskTrayClick();
     void Pm3CloseQueryClick();
     void Pm3SaveStatusClick();
+
+    // The detailed and the compact view, the tab width and the centring of "Show Hint"
+    // (ViewHandlers.cpp).
+    // The view is compact while the client area is exactly as tall as the status bar.
+    bool CompactView() const;
+    void StatusBar1Click();
+    void Pm4ShrinkClick();
+    void Pm4SpreadClick();
+    void PageControl1Resize();
+    void GridPanel2Resize();
+
+    // Taskbar button or notification-area icon while minimized (TrayHandlers.cpp).
+    void AppMinimize();
+    void AppRestore();
+    void Pm1RestoreClick();
 
     // Shell locations, tools and property sheets (LocationHandlers.cpp).
     void ButtonDeskTopRbClick();
@@ -277,13 +290,7 @@ class TZuboloForm : public Control {
     void ButtonStartMenuClick();
     void ButtonStartUpClick();
     void ButtonAddRbClick();
-    void StatusBar1Click();
-    void PageControl1Resize();
-    void GridPanel2Resize();
-    void Pm1RestoreClick();
     void Pm3StatusSpreadClick();
-    void Pm4SpreadClick();
-    void Pm4ShrinkClick();
     void ButtonHelpClick();
     void ButtonDonationClick();
     void ButtonHomeSiteClick();

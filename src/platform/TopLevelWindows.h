@@ -7,6 +7,7 @@
 
 namespace zubolo {
 
+inline constexpr int ShowCommandShow = 5;     // SW_SHOW
 inline constexpr int ShowCommandRestore = 9;  // SW_RESTORE
 
 // Top-level windows of any process on the desktop.

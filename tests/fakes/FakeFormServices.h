@@ -9,6 +9,7 @@
 #include "fakes/FakeTextCodec.h"
 #include "fakes/FakeTopLevelWindows.h"
 #include "fakes/FakeWindowFrame.h"
+#include "fakes/FakeWindowPresentation.h"
 #include "mainwindow/FormServices.h"
 
 namespace zubolo {
@@ -25,8 +26,9 @@ struct FakeFormServices {
     FakeFileSystem files;
     FakeTextCodec ansiCodePage;
     FakeKnownPaths paths;
-    FormServices services{clock, locale, recycleBin, windows,      boxes,
-                          shell, frame,  files,      ansiCodePage, paths};
+    FakeWindowPresentation presentation;
+    FormServices services{clock, locale, recycleBin,   windows, boxes,       shell,
+                          frame, files,  ansiCodePage, paths,   presentation};
 };
 
 }  // namespace zubolo

@@ -14,6 +14,7 @@
 #include "platform/win32/TextCodec.h"
 #include "platform/win32/TopLevelWindows.h"
 #include "platform/win32/WindowFrame.h"
+#include "platform/win32/WindowPresentation.h"
 #include "ui/win32/ApplicationWindow.h"
 
 namespace zubolo {
@@ -41,8 +42,9 @@ class Win32ProgramHost : public ProgramHost {
     Win32FileSystem files_;
     Win32TextCodec ansiCodePage_;
     Win32KnownPaths paths_;
-    FormServices services_{clock_, locale_, recycleBin_, windows_,      boxes_,
-                           shell_, frame_,  files_,      ansiCodePage_, paths_};
+    Win32WindowPresentation presentation_;
+    FormServices services_{clock_, locale_, recycleBin_,   windows_, boxes_,       shell_,
+                           frame_, files_,  ansiCodePage_, paths_,   presentation_};
     std::unique_ptr<zubolo::ApplicationWindow> applicationWindow_;
     std::unique_ptr<TZuboloForm> form_;
     std::unique_ptr<FormWindow> formWindow_;

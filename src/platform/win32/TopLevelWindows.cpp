@@ -8,6 +8,8 @@
 namespace zubolo {
 namespace {
 
+static_assert(ShowCommandShow == SW_SHOW && ShowCommandRestore == SW_RESTORE);
+
 BOOL CALLBACK VisitWindow(HWND window, LPARAM visitor) noexcept {
     try {
         const auto& visit = *reinterpret_cast<const std::function<bool(WindowHandle)>*>(visitor);
