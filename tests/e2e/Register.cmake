@@ -30,6 +30,9 @@ set(zubolo_e2e_cases
   popup_menus
   escape_closes
   location_commands
+  compact_view
+  tray_residence
+  tab_layout
 )
 
 add_test(NAME e2e.start_environment

@@ -18,5 +18,8 @@ void RunSettingsSaveOffCase(const CaseSettings& settings);
 void RunPopupMenusCase(const CaseSettings& settings);
 void RunEscapeClosesCase(const CaseSettings& settings);
 void RunLocationCommandsCase(const CaseSettings& settings);
+void RunCompactViewCase(const CaseSettings& settings);
+void RunTrayResidenceCase(const CaseSettings& settings);
+void RunTabLayoutCase(const CaseSettings& settings);
 
 }  // namespace zubolo::e2e

@@ -31,6 +31,9 @@ constexpr Case KnownCases[] = {
     {L"popup_menus", zubolo::e2e::RunPopupMenusCase},
     {L"escape_closes", zubolo::e2e::RunEscapeClosesCase},
     {L"location_commands", zubolo::e2e::RunLocationCommandsCase},
+    {L"compact_view", zubolo::e2e::RunCompactViewCase},
+    {L"tray_residence", zubolo::e2e::RunTrayResidenceCase},
+    {L"tab_layout", zubolo::e2e::RunTabLayoutCase},
 };
 
 std::wstring FileNameOf(const std::wstring& path) {
