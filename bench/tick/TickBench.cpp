@@ -39,6 +39,7 @@
 #include "platform/win32/TopLevelWindows.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowFrame.h"
+#include "platform/win32/WindowPresentation.h"
 #include "ui/win32/ApplicationWindow.h"
 
 namespace {
@@ -145,9 +146,10 @@ void Run(int argc, wchar_t** argv) {
     zubolo::Win32FileVersions versions;
     zubolo::Win32Display display;
     zubolo::Win32AboutBoxes aboutBoxes;
-    zubolo::FormServices services{clock,   locale, recycleBin, windows,      boxes,
-                                  shell,   frame,  files,      ansiCodePage, paths,
-                                  process, links,  versions,   display,      aboutBoxes};
+    zubolo::Win32WindowPresentation presentation;
+    zubolo::FormServices services{clock,    locale,  recycleBin,   windows,     boxes,   shell,
+                                  frame,    files,   ansiCodePage, paths,       process, links,
+                                  versions, display, aboutBoxes,   presentation};
     zubolo::Application application;
     zubolo::ApplicationWindow applicationWindow(application);
     zubolo::TZuboloForm form(application, services);

@@ -18,6 +18,8 @@ void TZuboloForm::FormCreate() {
     App.SetTitle(std::u16string(AppDisplayName));
     Timer1Timer();  // the clock and the first reading exist before the window is shown
     AppStartTime1 = Services.clock.Now();
+    App.OnMinimize = [this] { AppMinimize(); };
+    App.OnRestore = [this] { AppRestore(); };
     SetCaption(std::u16string(AppDisplayName));
     App.SetTitle(std::u16string(AppDisplayName));
     ApplySettingsFile(*this);
@@ -34,6 +36,8 @@ void TZuboloForm::FormCreate() {
     TabSheetDevelop.SetTabVisible(false);
     TabSheetDevelop.SetVisible(false);
     Memo1.SetVisible(false);
+    // The tab width counts the visible tabs, one fewer now.
+    PageControl1Resize();
     // The drop policy read from the settings file applies to files named on the command line.
     ProcessCommandLineFiles();
     GridPanel5.SetAlign(Align::Client);

@@ -14,6 +14,7 @@
 #include "platform/TextCodec.h"
 #include "platform/TopLevelWindows.h"
 #include "platform/WindowFrame.h"
+#include "platform/WindowPresentation.h"
 
 namespace zubolo {
 
@@ -35,6 +36,7 @@ struct FormServices {
     const FileVersions& versions;
     const Display& display;
     AboutBoxes& aboutBoxes;
+    WindowPresentation& presentation;
 };
 
 }  // namespace zubolo

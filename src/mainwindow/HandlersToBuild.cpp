@@ -19,13 +19,6 @@ void TZuboloForm::pm2AdjustColWidthClick() {}
 void TZuboloForm::Pm2UpdateListViewClick() {}
 void TZuboloForm::pm3AdjustColWidth2Click() {}
 
-// View modes and tray.
-void TZuboloForm::StatusBar1Click() {}
-void TZuboloForm::PageControl1Resize() {}
-void TZuboloForm::GridPanel2Resize() {}
-void TZuboloForm::Pm1RestoreClick() {}
 void TZuboloForm::Pm3StatusSpreadClick() {}
-void TZuboloForm::Pm4SpreadClick() {}
-void TZuboloForm::Pm4ShrinkClick() {}
 
 }  // namespace zubolo

@@ -15,10 +15,6 @@ void CheckRadioAt(std::initializer_list<MenuItem*> items, int index) {
 
 }  // namespace
 
-bool TZuboloForm::CompactView() const {
-    return Bounds().Height() == StatusBar1.Bounds().Height();
-}
-
 void TZuboloForm::Pm1CloseClick() {
     Fire(RequestClose);
 }

@@ -7,6 +7,8 @@ namespace {
 
 constexpr Margins PageMargins{3, 3, 3, 3};
 constexpr Margins CheckBoxMargins{6, 0, 3, 0};
+// Room for the box and its caption "Show Hint" with some to spare.
+constexpr int ShowHintDesignWidth = 80;
 const std::vector<double> Half{50.0, 50.0};
 const std::vector<double> Third{33.33, 33.33, 33.34};
 const std::vector<double> Whole{100.0};
@@ -223,7 +225,11 @@ void TZuboloForm::BuildHelpPage() {
         Describe(b.button, b.caption, b.hint, b.tabOrder);
         MakeButton(b.button, ImageList3, b.image);
     }
+    // Along the left edge of its cell at its own width; GridPanel2Resize centres it by its left
+    // margin.
     PutInCell(GridPanel2, CheckBoxShowHint, {1, 2}, Margins{40, 3, 3, 3});
+    CheckBoxShowHint.SetAlign(Align::CellLeft);
+    CheckBoxShowHint.SetDesignBounds({0, 0, ShowHintDesignWidth, 0});
     Describe(CheckBoxShowHint, u"Show Hint", u"Show Item Hint", 5);
     CheckBoxShowHint.SetHandCursor(true);
 }

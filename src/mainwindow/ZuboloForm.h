@@ -238,8 +238,6 @@ class TZuboloForm : public Control {
     // Asks the window to close as its close box does, so that the close query decides. Set by the
     // window system.
     Handler RequestClose;
-    // The compact view: the client area is exactly as tall as the status bar.
-    bool CompactView() const;
 
     void Pm1CloseClick();
     void PopupMenu1Popup();
@@ -264,6 +262,21 @@ class TZuboloForm : public Control {
     void ProcessFileList(std::u16string_view fileList);
     // Hands the files named on the command line, if any, to ProcessFileList.
     void ProcessCommandLineFiles();
+
+    // The detailed and the compact view, the tab width and the centring of "Show Hint"
+    // (ViewHandlers.cpp).
+    // The view is compact while the client area is exactly as tall as the status bar.
+    bool CompactView() const;
+    void StatusBar1Click();
+    void Pm4ShrinkClick();
+    void Pm4SpreadClick();
+    void PageControl1Resize();
+    void GridPanel2Resize();
+
+    // Taskbar button or notification-area icon while minimized (TrayHandlers.cpp).
+    void AppMinimize();
+    void AppRestore();
+    void Pm1RestoreClick();
 
     // Shell locations, tools and property sheets (LocationHandlers.cpp).
     void ButtonDeskTopRbClick();
@@ -310,13 +323,7 @@ class TZuboloForm : public Control {
     void pm2AdjustColWidthClick();
     void Pm2UpdateListViewClick();
     void pm3AdjustColWidth2Click();
-    void StatusBar1Click();
-    void PageControl1Resize();
-    void GridPanel2Resize();
-    void Pm1RestoreClick();
     void Pm3StatusSpreadClick();
-    void Pm4SpreadClick();
-    void Pm4ShrinkClick();
 
   private:
     WindowHandle handle_;

@@ -9,6 +9,7 @@
 
 namespace zubolo {
 
+inline constexpr int ShowCommandShow = 5;     // SW_SHOW
 inline constexpr int ShowCommandRestore = 9;  // SW_RESTORE
 // The longest caption read from a window: a 256-character buffer less its terminating NUL.
 inline constexpr std::size_t MaxCaptionLength = 255;

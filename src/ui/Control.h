@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +10,13 @@
 namespace zubolo {
 
 class PopupMenu;
+
+using Handler = std::function<void()>;
+
+// Runs a handler that may not be bound yet.
+inline void Fire(const Handler& handler) {
+    if (handler) handler();
+}
 
 enum class ControlKind {
     Form,
@@ -27,11 +35,12 @@ enum class ControlKind {
 
 // How a control takes its place inside its parent.
 enum class Align {
-    None,    // at its design bounds
-    Client,  // fills what is left of the parent
-    Bottom,  // along the bottom edge, design height
-    Left,    // along the left edge, design width
-    Cell,    // fills its grid-panel cell
+    None,      // at its design bounds
+    Client,    // fills what is left of the parent
+    Bottom,    // along the bottom edge, design height
+    Left,      // along the left edge, design width
+    Cell,      // fills its grid-panel cell
+    CellLeft,  // along the left edge of its grid-panel cell: the cell's height, design width
 };
 
 struct GridCell {
@@ -96,6 +105,9 @@ class Control {
     void SetContextMenu(PopupMenu* menu) { contextMenu_ = menu; }
 
     void AttachPeer(ControlPeer* peer) { peer_ = peer; }
+
+    // Runs after a layout that changed the control's size (LayoutWindow).
+    Handler OnResize;
 
   protected:
     void Changed() const;

@@ -54,6 +54,12 @@ void PageControl::SetActivePage(TabSheet& page) {
     Changed();
 }
 
+void PageControl::SetTabWidth(int width) {
+    if (width == tabWidth_) return;
+    tabWidth_ = width;
+    Changed();
+}
+
 void PageControl::SelectVisibleTab(int position) {
     const auto tabs = VisibleTabs();
     if (position < 0 || position >= static_cast<int>(tabs.size())) return;

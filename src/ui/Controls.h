@@ -8,13 +8,6 @@
 
 namespace zubolo {
 
-using Handler = std::function<void()>;
-
-// Runs a handler that may not be bound yet.
-inline void Fire(const Handler& handler) {
-    if (handler) handler();
-}
-
 class Button : public Control {
   public:
     explicit Button(std::u16string name) : Control(ControlKind::Button, std::move(name)) {}
@@ -89,8 +82,6 @@ class GridPanel : public Control {
     int Padding() const { return padding_; }
     void SetPadding(int padding) { padding_ = padding; }
 
-    Handler OnResize;
-
   private:
     std::vector<double> columns_{100.0};
     std::vector<double> rows_{100.0};
@@ -133,8 +124,11 @@ class PageControl : public Control {
     const ImageList* Images() const { return images_; }
     void SetImages(const ImageList* images) { images_ = images; }
 
+    // Every tab this wide, in device pixels like the bounds; 0: each tab as wide as its caption.
+    int TabWidth() const { return tabWidth_; }
+    void SetTabWidth(int width);
+
     Handler OnChange;
-    Handler OnResize;
 
   private:
     friend class TabSheet;
@@ -143,6 +137,7 @@ class PageControl : public Control {
     std::vector<TabSheet*> pages_;
     TabSheet* active_ = nullptr;
     const ImageList* images_ = nullptr;
+    int tabWidth_ = 0;
 };
 
 enum class TextAlign { Left, Center, Right };

@@ -74,10 +74,13 @@ void LayoutChildren(Control& parent, Rect area, const LayoutMetrics& metrics) {
                 break;
             }
             case Align::Cell:
+            case Align::CellLeft:
                 if (grid != nullptr) {
-                    LayoutControl(*child,
-                                  Shrink(GridCellRect(*grid, gridArea, child->Cell()), m, metrics),
-                                  metrics);
+                    Rect placed = Shrink(GridCellRect(*grid, gridArea, child->Cell()), m, metrics);
+                    if (child->Alignment() == Align::CellLeft) {
+                        placed.right = placed.left + metrics.Scale(child->DesignBounds().Width());
+                    }
+                    LayoutControl(*child, placed, metrics);
                 }
                 break;
             case Align::Bottom:
@@ -87,7 +90,36 @@ void LayoutChildren(Control& parent, Rect area, const LayoutMetrics& metrics) {
     }
 }
 
+struct PlacedSize {
+    Control* control;
+    int width;
+    int height;
+};
+
+void CollectSizes(Control& control, std::vector<PlacedSize>& sizes) {
+    sizes.push_back({&control, control.Bounds().Width(), control.Bounds().Height()});
+    for (Control* child : control.Children()) CollectSizes(*child, sizes);
+}
+
 }  // namespace
+
+void LayoutWindow(Control& root, const Rect& client, const LayoutMetrics& metrics,
+                  ResizeEvents events) {
+    std::vector<PlacedSize> before;
+    CollectSizes(root, before);
+    LayoutControl(root, client, metrics);
+    bool fired = false;
+    for (const PlacedSize& old : before) {
+        const Rect& now = old.control->Bounds();
+        const bool resized = now.Width() != old.width || now.Height() != old.height;
+        if ((resized || events == ResizeEvents::Every) && old.control->OnResize) {
+            old.control->OnResize();
+            fired = true;
+        }
+    }
+    // What the handlers changed (margins, for instance) takes its place at once.
+    if (fired) LayoutControl(root, client, metrics);
+}
 
 bool IsLayoutHost(const Control& control) {
     return control.Kind() == ControlKind::Form || control.Kind() == ControlKind::TabSheet;

@@ -24,6 +24,18 @@ bool IsLayoutHost(const Control& control);
 // Places `control` at `bounds` (in its host's coordinates) and lays out its children.
 void LayoutControl(Control& control, const Rect& bounds, const LayoutMetrics& metrics);
 
+enum class ResizeEvents {
+    Changed,  // only controls whose size changed
+    Every,    // every control: the resolution changed, and with it what the handlers compute
+};
+
+// Lays out the window `root` in its client area, then runs the OnResize of the controls whose
+// size the layout changed (or of every control), in tree order; when a handler ran, the controls
+// are laid out once more so that what it changed shows. Handlers see every control at its new
+// place.
+void LayoutWindow(Control& root, const Rect& client, const LayoutMetrics& metrics,
+                  ResizeEvents events = ResizeEvents::Changed);
+
 // Splits `length` into parts by percentages; the parts always add up to `length`.
 std::vector<int> SplitByPercent(int length, const std::vector<double>& percents);
 

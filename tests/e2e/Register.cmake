@@ -39,6 +39,9 @@ set(zubolo_e2e_cases
   about_box
   help_not_found
   help_viewer
+  compact_view
+  tray_residence
+  tab_layout
 )
 
 add_test(NAME e2e.start_environment

@@ -14,6 +14,7 @@
 #include "fakes/FakeTextCodec.h"
 #include "fakes/FakeTopLevelWindows.h"
 #include "fakes/FakeWindowFrame.h"
+#include "fakes/FakeWindowPresentation.h"
 #include "mainwindow/FormServices.h"
 
 namespace zubolo {
@@ -40,9 +41,10 @@ struct FakeFormServices {
     FakeFileVersions versions;
     FakeDisplay display;
     FakeAboutBoxes aboutBoxes;
-    FormServices services{clock,   locale, recycleBin, windows,      boxes,
-                          shell,   frame,  files,      ansiCodePage, paths,
-                          process, links,  versions,   display,      aboutBoxes};
+    FakeWindowPresentation presentation;
+    FormServices services{clock,    locale,  recycleBin,   windows,     boxes,   shell,
+                          frame,    files,   ansiCodePage, paths,       process, links,
+                          versions, display, aboutBoxes,   presentation};
 };
 
 }  // namespace zubolo

@@ -240,7 +240,7 @@ TEST_F(MenuCommands, LinkageItemsFollowTheButtonsAndSwitchTheLinkage) {
 TEST_F(MenuCommands, ViewMarksFollowTheClientHeight) {
     form.StatusBar1.SetBounds({0, 200, 400, 219});
     for (const auto& [clientHeight, compact] : {std::pair{219, false}, {19, true}, {20, false}}) {
-        form.SetBounds({0, 0, 400, clientHeight});
+        fakes.presentation.outerHeight = fakes.presentation.nonClientHeight + clientHeight;
         Fire(form.PopupMenu4.OnPopup);
         Fire(form.PopupMenu3.OnPopup);
         EXPECT_EQ(form.Pm4Shrink.Checked(), compact) << clientHeight;

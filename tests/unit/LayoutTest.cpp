@@ -83,6 +83,49 @@ TEST(Layout, ChildrenOfATabSheetAreInTheSheetsOwnCoordinates) {
     EXPECT_EQ(button.Bounds(), (Rect{6, 32, 106, 72}));
 }
 
+// A grid whose resize handler centres a check box of its own width in the right column, as the
+// help page does with "Show Hint".
+struct CentringGrid {
+    Control form{ControlKind::Form, u"Form"};
+    GridPanel grid{u"Grid"};
+    CheckBox box{u"Box"};
+    int resized = 0;
+
+    CentringGrid() {
+        form.Add(grid);
+        grid.SetAlign(Align::Client);
+        grid.SetGrid({50, 50}, {100});
+        grid.Add(box);
+        box.PlaceInCell({1, 0});
+        box.SetAlign(Align::CellLeft);
+        box.SetDesignBounds({0, 0, 40, 0});
+        box.SetMargins({0, 3, 3, 3});
+        grid.OnResize = [this] {
+            ++resized;
+            const int deviceMargin = (grid.Bounds().Width() / 2 - box.Bounds().Width()) / 2;
+            box.SetMargins({deviceMargin / 2, 3, 3, 3});  // design pixels, laid out at 200 %
+        };
+    }
+};
+
+TEST(LayoutWindow, ResizeHandlersSeeTheNewLayoutAndWhatTheyChangeShowsAtOnce) {
+    CentringGrid g;
+    const ScaledMetrics metrics(2.0);
+    LayoutWindow(g.form, {0, 0, 400, 100}, metrics);
+    EXPECT_EQ(g.resized, 1);
+    // Right column 200..400, margin (200 - 80) / 2 = 60, the box at its own width.
+    EXPECT_EQ(g.box.Bounds(), (Rect{260, 6, 340, 94}));
+
+    LayoutWindow(g.form, {0, 0, 400, 100}, metrics);
+    EXPECT_EQ(g.resized, 1) << "same size: no event";
+    LayoutWindow(g.form, {0, 0, 400, 100}, metrics, ResizeEvents::Every);
+    EXPECT_EQ(g.resized, 2) << "a new resolution runs every handler";
+
+    LayoutWindow(g.form, {0, 0, 600, 100}, metrics);
+    EXPECT_EQ(g.resized, 3);
+    EXPECT_EQ(g.box.Bounds(), (Rect{410, 6, 490, 94}));
+}
+
 TEST(RadioItemRects, FillsColumnByColumn) {
     const auto rects = RadioItemRects({0, 0, 100, 60}, 3, 2);
     ASSERT_EQ(rects.size(), 3u);

@@ -19,6 +19,7 @@
 #include "platform/win32/TextCodec.h"
 #include "platform/win32/TopLevelWindows.h"
 #include "platform/win32/WindowFrame.h"
+#include "platform/win32/WindowPresentation.h"
 #include "ui/win32/ApplicationWindow.h"
 
 namespace zubolo {
@@ -51,9 +52,10 @@ class Win32ProgramHost : public ProgramHost {
     Win32FileVersions versions_;
     Win32Display display_;
     Win32AboutBoxes aboutBoxes_;
-    FormServices services_{clock_,   locale_, recycleBin_, windows_,      boxes_,
-                           shell_,   frame_,  files_,      ansiCodePage_, paths_,
-                           process_, links_,  versions_,   display_,      aboutBoxes_};
+    Win32WindowPresentation presentation_;
+    FormServices services_{clock_,    locale_,  recycleBin_,   windows_,     boxes_,   shell_,
+                           frame_,    files_,   ansiCodePage_, paths_,       process_, links_,
+                           versions_, display_, aboutBoxes_,   presentation_};
     std::unique_ptr<zubolo::ApplicationWindow> applicationWindow_;
     std::unique_ptr<TZuboloForm> form_;
     std::unique_ptr<FormWindow> formWindow_;

@@ -216,10 +216,10 @@ Rect FormWindow::ContentArea(const Control& container, const Rect& bounds) const
     }
 }
 
-void FormWindow::Layout() {
+void FormWindow::Layout(ResizeEvents events) {
     RECT client{};
     GetClientRect(hwnd_, &client);
-    LayoutControl(form_, {0, 0, client.right, client.bottom}, *this);
+    LayoutWindow(form_, {0, 0, client.right, client.bottom}, *this, events);
     for (auto& peer : peers_) peer->Place();
 }
 
@@ -296,7 +296,9 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
                          suggested->right - suggested->left, suggested->bottom - suggested->top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
-            Layout();
+            // Sizes worked out from design pixels (tab width, margins) change with the
+            // resolution even where a control keeps its size.
+            Layout(ResizeEvents::Every);
             return 0;
         }
         case WM_COMMAND:

@@ -52,7 +52,7 @@ class FormWindow : public PeerHost, public LayoutMetrics, public ControlPeer {
     void CreatePeers(Control& parent, HWND hostWindow);
     std::unique_ptr<WindowPeer> MakePeer(Control& control);
     void OrderTabStops();
-    void Layout();
+    void Layout(ResizeEvents events = ResizeEvents::Changed);
     void ChangeResolution(UINT dpi);
     WindowPeer* PeerOf(HWND window) const;
     // The control whose window is `window` or holds it; the form for anything else.

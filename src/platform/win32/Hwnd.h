@@ -23,6 +23,10 @@ inline HDROP ToHdrop(NativeHandle drop) {
 inline NativeHandle FromHdrop(HDROP drop) {
     return NativeHandle{reinterpret_cast<std::uintptr_t>(drop)};
 }
+
+inline HICON ToHicon(IconHandle icon) {
+    return reinterpret_cast<HICON>(icon.value);
+}
 inline IconHandle FromHicon(HICON icon) {
     return IconHandle{reinterpret_cast<std::uintptr_t>(icon)};
 }

@@ -18,6 +18,8 @@ constexpr UINT ReplyTimeoutMs = 300;
 // window several times, and a hung window shall cost it one time-out at most.
 constexpr ULONGLONG QuietPeriodMs = 1000;
 
+static_assert(ShowCommandShow == SW_SHOW && ShowCommandRestore == SW_RESTORE);
+
 BOOL CALLBACK VisitWindow(HWND window, LPARAM visitor) noexcept {
     try {
         const auto& visit = *reinterpret_cast<const std::function<bool(WindowHandle)>*>(visitor);

@@ -16,6 +16,7 @@ namespace {
 // The settings file and the structure's length field rely on this layout.
 static_assert(sizeof(WINDOWPLACEMENT) == 44);
 static_assert(WindowMessage::DropFiles == WM_DROPFILES);
+static_assert(ShowCommandHide == SW_HIDE);
 
 WINDOWPLACEMENT ReadPlacement(HWND window) {
     WINDOWPLACEMENT placement{};

@@ -68,9 +68,22 @@ void PageControlPeer::ApplyTabs() {
     }
 }
 
+void PageControlPeer::ApplyTabWidth() {
+    const int width = pages_.TabWidth();
+    if (width == shownTabWidth_) return;
+    shownTabWidth_ = width;
+    const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+    const LONG_PTR fixed = width > 0 ? style | TCS_FIXEDWIDTH : style & ~LONG_PTR{TCS_FIXEDWIDTH};
+    if (fixed != style) SetWindowLongPtrW(hwnd_, GWL_STYLE, fixed);
+    // A height of 0 keeps the height the tab control takes from its font and pictures.
+    if (width > 0) TabCtrl_SetItemSize(hwnd_, width, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 void PageControlPeer::Apply() {
     ShowWindow(hwnd_, model_.Visible() ? SW_SHOWNA : SW_HIDE);
     if (pages_.VisibleTabs() != shownTabs_) ApplyTabs();
+    ApplyTabWidth();
     const auto active = std::find(shownTabs_.begin(), shownTabs_.end(), pages_.ActivePage());
     TabCtrl_SetCurSel(
         hwnd_, active == shownTabs_.end() ? -1 : static_cast<int>(active - shownTabs_.begin()));

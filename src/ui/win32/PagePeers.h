@@ -34,10 +34,12 @@ class PageControlPeer : public WindowPeer {
 
   private:
     void ApplyTabs();
+    void ApplyTabWidth();
 
     PageControl& pages_;
     std::vector<TabSheetPeer*> sheets_;
     std::vector<TabSheet*> shownTabs_;
+    int shownTabWidth_ = 0;
 };
 
 }  // namespace zubolo

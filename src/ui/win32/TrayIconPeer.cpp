@@ -1,62 +1,40 @@
 #include "ui/win32/TrayIconPeer.h"
 
+#include <windowsx.h>
+// (the shell header needs <windows.h> first)
 #include <shellapi.h>
 
-#include "platform/win32/WideText.h"
+#include "platform/win32/Hwnd.h"
 
 namespace zubolo {
 
 TrayIconPeer::TrayIconPeer(TrayIcon& model, HWND owner, HICON icon)
     : model_(model),
-      owner_(owner),
-      icon_(icon),
-      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
-    model_.AttachPeer(this);
-    StateChanged();
+      registration_(model, area_, FromHwnd(owner), FromHicon(icon)),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+
+void TrayIconPeer::ContextMenuAt(POINT at) const {
+    if (OnContextMenu) OnContextMenu(at);
 }
 
-TrayIconPeer::~TrayIconPeer() {
-    model_.AttachPeer(nullptr);
-    if (added_) {
-        NOTIFYICONDATAW data = Data();
-        Shell_NotifyIconW(NIM_DELETE, &data);
-    }
-}
-
-NOTIFYICONDATAW TrayIconPeer::Data() const {
-    NOTIFYICONDATAW data{};
-    data.cbSize = sizeof(data);
-    data.hWnd = owner_;
-    data.uID = 1;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
-    data.uCallbackMessage = CallbackMessage;
-    data.hIcon = icon_;
-    ToWide(model_.Hint()).copy(data.szTip, std::size(data.szTip) - 1);
-    return data;
-}
-
-void TrayIconPeer::StateChanged() {
-    NOTIFYICONDATAW data = Data();
-    if (model_.Visible()) {
-        added_ = Shell_NotifyIconW(added_ ? NIM_MODIFY : NIM_ADD, &data) != FALSE || added_;
-    } else if (added_) {
-        Shell_NotifyIconW(NIM_DELETE, &data);
-        added_ = false;
-    }
-}
-
-bool TrayIconPeer::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
+bool TrayIconPeer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == taskbarCreated_) {
-        added_ = false;
-        StateChanged();
+        registration_.TaskbarCreated();
         return true;
     }
-    if (message != CallbackMessage) return false;
-    if (LOWORD(lParam) == WM_LBUTTONUP) Fire(model_.OnClick);
-    if (LOWORD(lParam) == WM_RBUTTONUP && OnContextMenu) {
+    if (message != Win32NotificationArea::CallbackMessage) return false;
+    const UINT event = LOWORD(lParam);
+    if (area_.Version4()) {
+        if (event == NIN_SELECT || event == NIN_KEYSELECT) Fire(model_.OnClick);
+        if (event == WM_CONTEXTMENU) ContextMenuAt({GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
+        return true;
+    }
+    // A shell without version 4 sends the plain mouse messages.
+    if (event == WM_LBUTTONUP) Fire(model_.OnClick);
+    if (event == WM_RBUTTONUP) {
         POINT at{};
         GetCursorPos(&at);
-        OnContextMenu(at);
+        ContextMenuAt(at);
     }
     return true;
 }

@@ -1,36 +1,32 @@
 #pragma once
 #include <windows.h>
-// (the shell header needs <windows.h> first)
-#include <shellapi.h>
 
 #include <functional>
 
-#include "ui/TrayIcon.h"
+#include "platform/win32/NotificationArea.h"
+#include "ui/TrayIconRegistration.h"
 
 namespace zubolo {
 
-// The notification-area icon of the main window. Its messages arrive at the owner window as
-// `CallbackMessage`; it is added again when the taskbar is recreated.
-class TrayIconPeer : public ControlPeer {
+// The notification-area icon of the main window: kept in the notification area after the model
+// (TrayIconRegistration), its events turned into the model's click and a menu request. The
+// owner window passes its messages through HandleMessage.
+class TrayIconPeer {
   public:
-    static constexpr UINT CallbackMessage = WM_APP + 1;
-
     TrayIconPeer(TrayIcon& model, HWND owner, HICON icon);
-    ~TrayIconPeer() override;
 
-    void StateChanged() override;
-    // Returns true when `message` was the icon's own or the taskbar's restart.
+    // Returns true when `message` was the icon's own event or the news that the taskbar was
+    // created anew.
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // A right click on the icon, at this point of the screen.
+    // A right click on the icon (or the menu key on it): the menu opens at this point.
     std::function<void(POINT)> OnContextMenu;
 
   private:
-    NOTIFYICONDATAW Data() const;
+    void ContextMenuAt(POINT at) const;
 
     TrayIcon& model_;
-    HWND owner_;
-    HICON icon_;
-    bool added_ = false;
+    Win32NotificationArea area_;
+    TrayIconRegistration registration_;
     UINT taskbarCreated_;
 };
 

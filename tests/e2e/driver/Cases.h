@@ -27,5 +27,8 @@ void RunPrivateBinsCase(const CaseSettings& settings);
 void RunAboutBoxCase(const CaseSettings& settings);
 void RunHelpNotFoundCase(const CaseSettings& settings);
 void RunHelpViewerCase(const CaseSettings& settings);
+void RunCompactViewCase(const CaseSettings& settings);
+void RunTrayResidenceCase(const CaseSettings& settings);
+void RunTabLayoutCase(const CaseSettings& settings);
 
 }  // namespace zubolo::e2e

@@ -40,6 +40,9 @@ constexpr Case KnownCases[] = {
     {L"about_box", zubolo::e2e::RunAboutBoxCase},
     {L"help_not_found", zubolo::e2e::RunHelpNotFoundCase},
     {L"help_viewer", zubolo::e2e::RunHelpViewerCase},
+    {L"compact_view", zubolo::e2e::RunCompactViewCase},
+    {L"tray_residence", zubolo::e2e::RunTrayResidenceCase},
+    {L"tab_layout", zubolo::e2e::RunTabLayoutCase},
 };
 
 std::wstring FileNameOf(const std::wstring& path) {

@@ -15,12 +15,6 @@ namespace {
 
 constexpr wchar_t MenuClass[] = L"#32768";
 
-POINT CentreOf(HWND window) {
-    RECT bounds{};
-    GetWindowRect(window, &bounds);
-    return {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
-}
-
 }  // namespace
 
 HWND OnlyDescendant(HWND main, std::wstring_view className) {

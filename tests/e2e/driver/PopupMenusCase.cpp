@@ -38,12 +38,6 @@ void CloseMenus(const ChildProcess& zubolo) {
     }
 }
 
-POINT CentreOf(HWND window) {
-    RECT bounds{};
-    GetWindowRect(window, &bounds);
-    return {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
-}
-
 // Opens a menu, goes down to a submenu head and opens it; screenshots the window with the menus.
 void ScreenshotMenu(const ChildProcess& zubolo, HWND main, const std::wstring& file,
                     int downToSubmenu) {

@@ -44,6 +44,23 @@ std::vector<HWND> DescendantsOfClass(HWND parent, std::wstring_view className) {
     return matching;
 }
 
+RECT ScreenRectOf(HWND window) {
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    return bounds;
+}
+
+RECT ClientRectOf(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return client;
+}
+
+POINT CentreOf(HWND window) {
+    const RECT bounds = ScreenRectOf(window);
+    return {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+}
+
 std::wstring WindowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(

@@ -15,6 +15,12 @@ HWND FindTopLevel(DWORD processId, std::wstring_view className);
 // Every descendant of parent with that class, in creation order.
 std::vector<HWND> DescendantsOfClass(HWND parent, std::wstring_view className);
 
+// The window's rectangle on the screen, its client area (from 0, 0) and the screen point in the
+// middle of it.
+RECT ScreenRectOf(HWND window);
+RECT ClientRectOf(HWND window);
+POINT CentreOf(HWND window);
+
 std::wstring WindowText(HWND window);
 std::wstring ClassNameOf(HWND window);
 DWORD ProcessOf(HWND window);
