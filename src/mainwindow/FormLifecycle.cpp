@@ -34,6 +34,7 @@ void TZuboloForm::FormCreate() {
     TabSheetDevelop.SetTabVisible(false);
     TabSheetDevelop.SetVisible(false);
     Memo1.SetVisible(false);
+    RefreshDriveStatistics();
     GridPanel5.SetAlign(Align::Client);
     GridPanel5.SetMargins({3, 3, 3, 3});
 }
@@ -69,6 +70,7 @@ void TZuboloForm::CMShowingChanged(bool showing) {
     if (!showing) return;
     SetEnabled(true);
     Services.frame.Repaint(Handle());
+    if (CheckBoxAutoWidth.Checked()) AdjustColumnWidths();
 }
 
 bool TZuboloForm::AppMessage(const QueuedMessage& message) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Clock.h"
+#include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/KnownPaths.h"
 #include "platform/Locale.h"
@@ -25,6 +26,7 @@ struct FormServices {
     FileSystem& files;
     const TextCodec& ansiCodePage;
     const KnownPaths& paths;
+    Drives& drives;
 };
 
 }  // namespace zubolo

@@ -8,20 +8,6 @@ namespace zubolo {
 // Explorer linkage.
 void TZuboloForm::ButtonOpenRbClick() {}
 
-// Drive list.
-void TZuboloForm::ListView1ColumnClick(int /*column*/) {}
-int TZuboloForm::ListView1Compare(const ListItem& /*item1*/, const ListItem& /*item2*/) {
-    return 0;
-}
-void TZuboloForm::PageControl1Change() {}
-void TZuboloForm::PopupMenu2Popup() {}
-void TZuboloForm::pm2OpenDriveClick() {}
-void TZuboloForm::Pm2ShowDrivePropertiesClick() {}
-void TZuboloForm::Pm2ShowDriveBinPropertiesClick() {}
-void TZuboloForm::pm2AdjustColWidthClick() {}
-void TZuboloForm::Pm2UpdateListViewClick() {}
-void TZuboloForm::pm3AdjustColWidth2Click() {}
-
 // Shortcut registration.
 void TZuboloForm::ButtonDeskTopClick() {}
 void TZuboloForm::ButtonStartMenuClick() {}
@@ -35,7 +21,6 @@ void TZuboloForm::StatusBar1Click() {}
 void TZuboloForm::PageControl1Resize() {}
 void TZuboloForm::GridPanel2Resize() {}
 void TZuboloForm::Pm1RestoreClick() {}
-void TZuboloForm::Pm3StatusSpreadClick() {}
 void TZuboloForm::Pm4SpreadClick() {}
 void TZuboloForm::Pm4ShrinkClick() {}
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "common/NumberPattern.h"
 #include "platform/DateTimeNames.h"
@@ -20,6 +21,9 @@ class Locale {
     virtual std::u16string LongTimeFormat() const = 0;
     // The names that date and time pictures ask for.
     virtual DateTimeNames DateTimeWords() const = 0;
+    // Orders two texts as the user's language sorts them, letter case counting: -1, 0 or +1.
+    // 0 also when the system cannot compare them.
+    virtual int CompareText(std::u16string_view a, std::u16string_view b) const = 0;
 };
 
 inline NumberSeparators UserNumberSeparators(const Locale& locale) {

@@ -18,7 +18,7 @@ set(ZUBOLO_E2E_DIR "${zubolo_repository_dir}/build/e2e" CACHE PATH
 set(zubolo_e2e_env ${zubolo_repository_dir}/scripts/e2e-env)
 set(zubolo_e2e_tools ${ZUBOLO_WINDOWS_BUILD_DIR}/tests/e2e)
 set(zubolo_e2e_program ${ZUBOLO_WINDOWS_BUILD_DIR}/Zubolo.exe)
-set(zubolo_e2e_cases main_window second_start restart trash_status settings_first_start settings_restart settings_save_off popup_menus escape_closes location_commands)
+set(zubolo_e2e_cases main_window second_start restart trash_status settings_first_start settings_restart settings_save_off popup_menus escape_closes location_commands drive_table)
 
 add_test(NAME e2e.start_environment
   COMMAND ${zubolo_e2e_env} start ${zubolo_e2e_tools}/wine-sleeper.exe)

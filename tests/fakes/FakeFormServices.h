@@ -1,5 +1,6 @@
 #pragma once
 #include "fakes/FakeClock.h"
+#include "fakes/FakeDrives.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeKnownPaths.h"
 #include "fakes/FakeLocale.h"
@@ -25,8 +26,9 @@ struct FakeFormServices {
     FakeFileSystem files;
     FakeTextCodec ansiCodePage;
     FakeKnownPaths paths;
-    FormServices services{clock, locale, recycleBin, windows,      boxes,
-                          shell, frame,  files,      ansiCodePage, paths};
+    FakeDrives drives;
+    FormServices services{clock, locale, recycleBin,   windows, boxes, shell,
+                          frame, files,  ansiCodePage, paths,   drives};
 };
 
 }  // namespace zubolo

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "platform/Locale.h"
 
@@ -31,6 +32,11 @@ class FakeLocale final : public Locale {
     std::u16string ShortDateFormat() const override { return shortDate; }
     std::u16string LongTimeFormat() const override { return longTime; }
     DateTimeNames DateTimeWords() const override { return words; }
+    // Code-unit order stands in for the user's language.
+    int CompareText(std::u16string_view a, std::u16string_view b) const override {
+        const int order = a.compare(b);
+        return (order > 0) - (order < 0);
+    }
 };
 
 }  // namespace zubolo

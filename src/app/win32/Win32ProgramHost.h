@@ -5,6 +5,7 @@
 #include "mainwindow/ZuboloForm.h"
 #include "mainwindow/win32/FormWindow.h"
 #include "platform/win32/Clock.h"
+#include "platform/win32/Drives.h"
 #include "platform/win32/FileSystem.h"
 #include "platform/win32/KnownPaths.h"
 #include "platform/win32/Locale.h"
@@ -41,8 +42,9 @@ class Win32ProgramHost : public ProgramHost {
     Win32FileSystem files_;
     Win32TextCodec ansiCodePage_;
     Win32KnownPaths paths_;
-    FormServices services_{clock_, locale_, recycleBin_, windows_,      boxes_,
-                           shell_, frame_,  files_,      ansiCodePage_, paths_};
+    Win32Drives drives_;
+    FormServices services_{clock_, locale_, recycleBin_,   windows_, boxes_, shell_,
+                           frame_, files_,  ansiCodePage_, paths_,   drives_};
     std::unique_ptr<zubolo::ApplicationWindow> applicationWindow_;
     std::unique_ptr<TZuboloForm> form_;
     std::unique_ptr<FormWindow> formWindow_;

@@ -12,4 +12,11 @@ inline WindowHandle FromHwnd(HWND window) {
     return reinterpret_cast<WindowHandle>(window);
 }
 
+inline HICON ToHicon(IconHandle icon) {
+    return reinterpret_cast<HICON>(icon);
+}
+inline IconHandle FromHicon(HICON icon) {
+    return reinterpret_cast<IconHandle>(icon);
+}
+
 }  // namespace zubolo

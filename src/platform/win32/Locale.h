@@ -13,6 +13,7 @@ class Win32Locale final : public Locale {
     std::u16string ShortDateFormat() const override;
     std::u16string LongTimeFormat() const override;
     DateTimeNames DateTimeWords() const override;
+    int CompareText(std::u16string_view a, std::u16string_view b) const override;
 };
 
 }  // namespace zubolo

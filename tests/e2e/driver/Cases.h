@@ -18,5 +18,6 @@ void RunSettingsSaveOffCase(const CaseSettings& settings);
 void RunPopupMenusCase(const CaseSettings& settings);
 void RunEscapeClosesCase(const CaseSettings& settings);
 void RunLocationCommandsCase(const CaseSettings& settings);
+void RunDriveTableCase(const CaseSettings& settings);
 
 }  // namespace zubolo::e2e

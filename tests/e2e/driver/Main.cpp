@@ -31,6 +31,7 @@ constexpr Case KnownCases[] = {
     {L"popup_menus", zubolo::e2e::RunPopupMenusCase},
     {L"escape_closes", zubolo::e2e::RunEscapeClosesCase},
     {L"location_commands", zubolo::e2e::RunLocationCommandsCase},
+    {L"drive_table", zubolo::e2e::RunDriveTableCase},
 };
 
 std::wstring FileNameOf(const std::wstring& path) {
