@@ -14,6 +14,9 @@
 #define IDI_IMAGELIST_21 500
 #define IDI_IMAGELIST_0 600
 
+/* The picture of a drive row whose drive the shell gives no icon for. */
+#define IDI_DRIVE_PLACEHOLDER 700
+
 #define IMAGELIST_BIN_COUNT 3
 #define IMAGELIST_PAGE_COUNT 4
 #define IMAGELIST_2_COUNT 3

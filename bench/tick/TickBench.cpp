@@ -1,11 +1,13 @@
 // tick_bench.exe [--seconds S]
-// Times one tick of the Recycle Bin monitor beside one bare SHQueryRecycleBinW(NULL), taking
-// turns in the same run, and prints the medians and their ratio. The tick makes that query
-// itself and runs on the user-interface thread, so the query is the floor it cannot go below;
-// the ratio shows what the rest of the tick costs. The tick runs on a real main window (status
-// bar, application window) so that its texts reach real controls, as in the program; the
-// window is never shown and its creation sequence is not run. bench/run-tick fills the bin and
-// runs this once per bin size.
+// Times one tick of the Recycle Bin monitor and one refresh of the drive table beside one bare
+// SHQueryRecycleBinW(NULL), taking turns in the same run, and prints the medians and their
+// ratios. Both make that query themselves (the refresh once per drive whose own bin answers)
+// and run on the user-interface thread, so the query is the floor they cannot go below; the
+// ratio shows what the rest costs. They run on a real main window (status bar, drive list,
+// application window) so that their texts reach real controls, as in the program; the window is
+// never shown and its creation sequence is not run. The tick is timed with page "ファイル" in
+// front, where it leaves the drive table alone. For each drive it also prints what the calls of
+// its row cost one by one. bench/run-tick fills the bin and runs this once per bin size.
 #include <windows.h>
 // (after <windows.h>)
 #include <commctrl.h>
@@ -15,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +30,7 @@
 #include "platform/Process.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/Display.h"
+#include "platform/win32/Drives.h"
 #include "platform/win32/FileSystem.h"
 #include "platform/win32/FileVersions.h"
 #include "platform/win32/KnownPaths.h"
@@ -83,8 +87,17 @@ SHQUERYRBINFO BareQuery() {
 }
 
 struct Timings {
-    std::vector<double> query, steadyTick, changedTick;
+    std::vector<double> query, steadyTick, changedTick, refresh;
 };
+
+// One refresh of the drive table, with its page in front as the program refreshes it.
+double TimedRefresh(zubolo::TZuboloForm& form) {
+    form.PageControl1.SetActivePage(form.TabSheetStatus);
+    const double ms = TimedMs([&] { form.RefreshDriveStatistics(); });
+    form.PageControl1.SetActivePage(form.TabSheetFile);
+    DrainMessages();
+    return ms;
+}
 
 // Rounds of query, tick with the bin unchanged and tick with a change, until `seconds` have
 // passed (at least MinimumRounds, at most MaximumRounds).
@@ -104,8 +117,38 @@ Timings Measure(zubolo::TZuboloForm& form, double seconds) {
         form.Monitor.PrevCount = ForcedChange;
         timings.changedTick.push_back(TimedMs([&] { form.Timer1Timer(); }));
         DrainMessages();
+        timings.refresh.push_back(TimedRefresh(form));
     }
     return timings;
+}
+
+// The calls of one drive row, each timed on its own (medians of a few rounds): the sizes, the
+// drive's own bin, the whole bin and the shell's icon.
+void PrintRowCosts() {
+    constexpr int Rounds = 3;
+    wchar_t roots[512] = {};
+    GetLogicalDriveStringsW(static_cast<DWORD>(std::size(roots)), roots);
+    for (const wchar_t* root = roots; *root != L'\0'; root += std::wcslen(root) + 1) {
+        const std::wstring drive(root, std::wcslen(root) - 1);
+        std::vector<double> space, ownBin, wholeBin, icon;
+        for (int round = 0; round < Rounds; ++round) {
+            ULARGE_INTEGER freeForCaller{}, total{};
+            space.push_back(
+                TimedMs([&] { GetDiskFreeSpaceExW(root, &freeForCaller, &total, nullptr); }));
+            SHQUERYRBINFO info{};
+            info.cbSize = sizeof(info);
+            ownBin.push_back(TimedMs([&] { SHQueryRecycleBinW(drive.c_str(), &info); }));
+            wholeBin.push_back(TimedMs([&] { SHQueryRecycleBinW(nullptr, &info); }));
+            icon.push_back(TimedMs([&] {
+                SHFILEINFOW file{};
+                if (SHGetFileInfoW(root, 0, &file, sizeof(file), SHGFI_ICON | SHGFI_SMALLICON))
+                    DestroyIcon(file.hIcon);
+            }));
+        }
+        PrintLine(L"row " + drive + L" space_ms=" + Fixed(Median(space), 4) + L" drive_bin_ms=" +
+                  Fixed(Median(ownBin), 4) + L" whole_bin_ms=" + Fixed(Median(wholeBin), 4) +
+                  L" icon_ms=" + Fixed(Median(icon), 4));
+    }
 }
 
 double ParseSeconds(int argc, wchar_t** argv) {
@@ -147,9 +190,10 @@ void Run(int argc, wchar_t** argv) {
     zubolo::Win32Display display;
     zubolo::Win32AboutBoxes aboutBoxes;
     zubolo::Win32WindowPresentation presentation;
-    zubolo::FormServices services{clock,    locale,  recycleBin,   windows,     boxes,   shell,
-                                  frame,    files,   ansiCodePage, paths,       process, links,
-                                  versions, display, aboutBoxes,   presentation};
+    zubolo::Win32Drives drives;
+    zubolo::FormServices services{clock,    locale,  recycleBin,   windows,      boxes,   shell,
+                                  frame,    files,   ansiCodePage, paths,        process, links,
+                                  versions, display, aboutBoxes,   presentation, drives};
     zubolo::Application application;
     zubolo::ApplicationWindow applicationWindow(application);
     zubolo::TZuboloForm form(application, services);
@@ -161,6 +205,7 @@ void Run(int argc, wchar_t** argv) {
     const double query = Median(timings.query);
     const double steady = Median(timings.steadyTick);
     const double changed = Median(timings.changedTick);
+    const double refresh = Median(timings.refresh);
     const std::wstring panel = zubolo::ToWide(form.StatusBar1.PanelText(1));
 
     PrintLine(L"bin: " + std::to_wstring(bin.i64NumItems) + L" items, " +
@@ -168,8 +213,11 @@ void Run(int argc, wchar_t** argv) {
               std::to_wstring(timings.query.size()) + L" rounds");
     PrintLine(L"result items=" + std::to_wstring(bin.i64NumItems) + L" query_ms=" +
               Fixed(query, 4) + L" tick_ms=" + Fixed(steady, 4) + L" changed_tick_ms=" +
-              Fixed(changed, 4) + L" tick_ratio=" + Fixed(steady / query, 3) +
-              L" changed_tick_ratio=" + Fixed(changed / query, 3));
+              Fixed(changed, 4) + L" refresh_ms=" + Fixed(refresh, 4) + L" rows=" +
+              std::to_wstring(form.ListView1.Items().size()) + L" tick_ratio=" +
+              Fixed(steady / query, 3) + L" changed_tick_ratio=" + Fixed(changed / query, 3) +
+              L" refresh_ratio=" + Fixed(refresh / query, 3));
+    PrintRowCosts();
 }
 
 }  // namespace

@@ -105,4 +105,10 @@ std::u16string FormatPercent(double alreadyTimes100, int decimals,
     return text.append(u"%");
 }
 
+std::u16string RecycleBinText(std::uint64_t itemCount, std::uint64_t totalSize,
+                              const NumberSeparators& separators) {
+    return FormatGroupedInParentheses(static_cast<double>(itemCount), separators) +
+           FormatGroupedAfterSpace(static_cast<double>(totalSize), separators);
+}
+
 }  // namespace zubolo

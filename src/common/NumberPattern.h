@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 namespace zubolo {
@@ -32,5 +33,10 @@ std::u16string FormatGroupedAfterSpace(double value, const NumberSeparators& sep
 // Decimals are kept within 0 and 1073, the most a double can need.
 std::u16string FormatPercent(double alreadyTimes100, int decimals,
                              const NumberSeparators& separators);
+
+// A Recycle Bin's items and bytes as status panel 1 and the drive table show them: the count as
+// "(#,0)" followed by the size as " #,0", for example "(1,234) 5,678,901".
+std::u16string RecycleBinText(std::uint64_t itemCount, std::uint64_t totalSize,
+                              const NumberSeparators& separators);
 
 }  // namespace zubolo

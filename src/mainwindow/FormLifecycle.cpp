@@ -40,6 +40,7 @@ void TZuboloForm::FormCreate() {
     PageControl1Resize();
     // The drop policy read from the settings file applies to files named on the command line.
     ProcessCommandLineFiles();
+    RefreshDriveStatistics();
     GridPanel5.SetAlign(Align::Client);
     GridPanel5.SetMargins({3, 3, 3, 3});
 }
@@ -75,6 +76,7 @@ void TZuboloForm::CMShowingChanged(bool showing) {
     if (!showing) return;
     SetEnabled(true);
     Services.frame.Repaint(Handle());
+    if (CheckBoxAutoWidth.Checked()) AdjustColumnWidths();
 }
 
 bool TZuboloForm::AppMessage(const QueuedMessage& message) {

@@ -2,6 +2,7 @@
 #include "about/AboutBox.h"
 #include "platform/Clock.h"
 #include "platform/Display.h"
+#include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/FileVersions.h"
 #include "platform/KnownPaths.h"
@@ -37,6 +38,7 @@ struct FormServices {
     const Display& display;
     AboutBoxes& aboutBoxes;
     WindowPresentation& presentation;
+    Drives& drives;
 };
 
 }  // namespace zubolo

@@ -1,6 +1,7 @@
 // The one-second tick and the linkage switch: the clock in status panel 0 and, while the linkage
 // is on, the Recycle Bin reading in panel 1, the application title, the Explorer window's caption
-// and the tray hint.
+// and the tray hint, and the drive table kept in step with the set of drives and with every change
+// of the bin.
 #include <string>
 
 #include "mainwindow/AppTexts.h"
@@ -9,15 +10,6 @@
 #include "monitor/StatusTexts.h"
 
 namespace zubolo {
-namespace {
-
-// Picture indices of the open-recycle-bin buttons.
-constexpr int BinEmptyImage = 0;  // ImageListBin
-constexpr int BinFullImage = 1;
-constexpr int Open2EmptyImage = 2;  // ImageList0
-constexpr int Open2FullImage = 3;
-
-}  // namespace
 
 bool TZuboloForm::LinkageOn() const {
     return !ButtonStart.Enabled() && ButtonStop.Enabled();
@@ -30,21 +22,29 @@ void TZuboloForm::Timer1Timer() {
 
     if (!LinkageOn()) {
         App.SetTitle(std::u16string(AppDisplayName));
-    } else if (const BinReading reading =
-                   ReadWholeBin(Monitor, Services.recycleBin, UserNumberSeparators(locale));
-               !reading.ok) {
-        StatusBar1.SetPanelText(1, std::u16string(AppDisplayName));
-        if (TrayIcon1.Visible()) TrayIcon1.SetHint(std::u16string(AppDisplayName));
     } else {
-        if (reading.changed) {
-            StatusBar1.SetPanelText(1, reading.text);
-            if (reading.emptied || reading.turnedFull) {
-                CaptureBinIcon(Linkage, Services.windows, reading.emptied);
-            }
-            App.SetTitle(reading.text);
+        // A drive came or went: only the number of drives is compared, not their letters.
+        if (ListView1.Items().size() != Services.drives.LogicalDriveStrings().size()) {
+            RebuildDriveList();
+            RefreshDriveStatistics();
         }
-        UpdateLinkedWindowTitle(StatusBar1.PanelText(1));
-        if (TrayIcon1.Visible()) TrayIcon1.SetHint(App.Title());
+        const BinReading reading =
+            ReadWholeBin(Monitor, Services.recycleBin, UserNumberSeparators(locale));
+        if (!reading.ok) {
+            StatusBar1.SetPanelText(1, std::u16string(AppDisplayName));
+            if (TrayIcon1.Visible()) TrayIcon1.SetHint(std::u16string(AppDisplayName));
+        } else {
+            if (reading.changed) {
+                StatusBar1.SetPanelText(1, reading.text);
+                if (reading.emptied || reading.turnedFull) {
+                    CaptureBinIcon(Linkage, Services.windows, reading.emptied);
+                }
+                App.SetTitle(reading.text);
+                RefreshDriveStatistics();
+            }
+            UpdateLinkedWindowTitle(StatusBar1.PanelText(1));
+            if (TrayIcon1.Visible()) TrayIcon1.SetHint(App.Title());
+        }
     }
 
     // With the main window in front the notification-area icon is not needed. Before the window
@@ -58,6 +58,7 @@ void TZuboloForm::ButtonStartClick() {
     ButtonStart.SetEnabled(false);
     ButtonStop.SetEnabled(true);
     Monitor.ForceNextChange();
+    RebuildDriveList();
 }
 
 void TZuboloForm::SetBinButtonImages(bool full) {

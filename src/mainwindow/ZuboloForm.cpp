@@ -71,6 +71,7 @@ TZuboloForm::TZuboloForm(Application& application, FormServices& services)
       ImageList21(u"ImageList21", IDI_IMAGELIST_21, IMAGELIST_21_COUNT),
       ImageList0(u"ImageList0", IDI_IMAGELIST_0, IMAGELIST_0_COUNT) {
     SetDesignBounds({DesignLeft, DesignTop, DesignLeft + DesignWidth, DesignTop + DesignHeight});
+    ImageList1.SetPlaceholderResource(IDI_DRIVE_PLACEHOLDER);
     // The status bar claims the bottom edge before the page control fills the rest.
     BuildStatusBar();
     BuildPageControl();

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "drives/DriveSort.h"
 #include "linkage/ExplorerLink.h"
 #include "mainwindow/CommandMap.h"
 #include "mainwindow/FormServices.h"
@@ -106,12 +107,18 @@ class TZuboloForm : public Control {
 
     // The one-second tick: the clock in status panel 0 and, while the linkage is on, the
     // Recycle Bin reading in panel 1, the application title, the Explorer window's caption and
-    // the tray hint (MonitorHandlers.cpp).
+    // the tray hint, and the drive table kept in step with the drives and the bin
+    // (MonitorHandlers.cpp).
     void Timer1Timer();
-    // Switches the linkage on and makes the next reading count as a change.
+    // Switches the linkage on, makes the next reading count as a change and the drive rows anew.
     void ButtonStartClick();
     // The open-recycle-bin buttons show the empty or the full bin.
     void SetBinButtonImages(bool full);
+    // Their pictures: ButtonOpenRb's in ImageListBin, ButtonOpen2's in ImageList0.
+    static constexpr int BinEmptyImage = 0;
+    static constexpr int BinFullImage = 1;
+    static constexpr int Open2EmptyImage = 2;
+    static constexpr int Open2FullImage = 3;
     // The linkage is on while ButtonStart is disabled and ButtonStop enabled.
     bool LinkageOn() const;
     MonitorState Monitor;
@@ -311,8 +318,16 @@ class TZuboloForm : public Control {
     // The About box, modal; returns when it is closed (AboutHandlers.cpp).
     void ButtonAboutClick();
 
-    // Bound, with their work still to be written (HandlersToBuild.cpp; docs/ARCHITECTURE.md
-    // lists them).
+    // The drive table (DriveHandlers.cpp): one row per drive with its sizes and its bin's share,
+    // refreshed while page "表示" is in front; sorting by a header click and the list's menu.
+    // Makes the rows and their pictures afresh, with empty figures.
+    void RebuildDriveList();
+    // Fills in the figures, status panel 1, the application title and the button pictures.
+    void RefreshDriveStatistics();
+    // Fits the columns to their texts while CheckBoxAutoWidth is ticked.
+    void AdjustColumnWidths();
+    // Sort column and direction of the drive list, and what the list's commands work on.
+    DriveListState DriveList;
     void ListView1ColumnClick(int column);
     int ListView1Compare(const ListItem& item1, const ListItem& item2);
     void PageControl1Change();

@@ -6,12 +6,6 @@
 
 namespace zubolo {
 
-std::u16string RecycleBinText(std::uint64_t itemCount, std::uint64_t totalSize,
-                              const NumberSeparators& separators) {
-    return FormatGroupedInParentheses(static_cast<double>(itemCount), separators) +
-           FormatGroupedAfterSpace(static_cast<double>(totalSize), separators);
-}
-
 std::u16string ClockText(const LocalDateTime& time, std::u16string_view dateSeparator,
                          std::u16string_view timeSeparator) {
     return TimeStampText(time, dateSeparator, timeSeparator, u"  ");

@@ -30,7 +30,8 @@ class FileSystem {
 
     virtual bool RemoveFile(std::u16string_view path) = 0;
 
-    // A trailing path delimiter is allowed in both.
+    // A trailing path delimiter is allowed in both. A link to a folder exists while its target
+    // can be opened.
     virtual bool FolderExists(std::u16string_view path) const = 0;
     // Creates the folder with every missing folder above it; true when it exists afterwards.
     virtual bool CreateFolderTree(std::u16string_view path) = 0;

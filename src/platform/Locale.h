@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/NumberPattern.h"
 #include "platform/DateTimeNames.h"
@@ -25,6 +26,10 @@ class Locale {
     // The same names in the locale with the Windows identifier `lcid` (0x0422 is Ukrainian
     // (Ukraine)); nothing when the system has no data for that locale.
     virtual std::optional<DateTimeNames> DateTimeWordsOf(std::uint32_t lcid) const = 0;
+
+    // Orders two texts as the user's language sorts them, letter case counting: -1, 0 or +1.
+    // 0 also when the system cannot compare them.
+    virtual int CompareText(std::u16string_view a, std::u16string_view b) const = 0;
 };
 
 inline NumberSeparators UserNumberSeparators(const Locale& locale) {

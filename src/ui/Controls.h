@@ -1,6 +1,8 @@
 #pragma once
+#include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/Control.h"
@@ -142,28 +144,68 @@ class PageControl : public Control {
 
 enum class TextAlign { Left, Center, Right };
 
+// How a column's width is decided.
+enum class ColumnFit {
+    Design,   // `width` design pixels; 0: as wide as the header caption
+    Content,  // as wide as the widest cell of the column by the list's own measure (the header
+              // caption is not considered)
+    Text,     // `width` design pixels are the widest text of the column; the list adds the space
+              // it keeps around a text
+};
+
 struct ListColumn {
     std::u16string caption;
     TextAlign align = TextAlign::Left;
-    int width = 0;  // design pixels; 0 fits the column to its content
+    int width = 0;
+    ColumnFit fit = ColumnFit::Design;
 };
 
 struct ListItem {
     std::u16string caption;
     std::vector<std::u16string> subItems;
     int imageIndex = -1;
+    bool operator==(const ListItem&) const = default;
 };
 
+// A report-style list: columns, rows of texts with a picture each, at most one selected row.
 class ListView : public Control {
   public:
     explicit ListView(std::u16string name) : Control(ControlKind::ListView, std::move(name)) {}
 
     const std::vector<ListColumn>& Columns() const { return columns_; }
-    void SetColumns(std::vector<ListColumn> columns) { columns_ = std::move(columns); }
+    void SetColumns(std::vector<ListColumn> columns);
+    // Each call counts as a request to size the column again, also with the values it has: a
+    // fit to content measures the cells of this moment.
+    void SetColumnWidth(int column, int width, ColumnFit fit);
+    // Goes up with every change of the columns and every sizing request, so that the window
+    // sizes its columns only when asked to and keeps the widths the user dragged otherwise.
+    unsigned ColumnRequests() const { return columnRequests_; }
 
     const std::vector<ListItem>& Items() const { return items_; }
     void AddItem(ListItem item);
     void ClearItems();
+    // Rows or sub-items out of range are left alone.
+    void SetSubItemText(int row, int subItem, std::u16string text);
+    // The texts of one column, top to bottom: the captions for column 0, else the sub-items
+    // (empty where a row has none).
+    std::vector<std::u16string_view> ColumnTexts(int column) const;
+
+    // The selected row; -1 for none.
+    int Selected() const { return selected_; }
+    const ListItem* SelectedItem() const {
+        return selected_ >= 0 ? &items_[static_cast<std::size_t>(selected_)] : nullptr;
+    }
+    // A row out of range selects none.
+    void Select(int row);
+
+    // Orders the rows with OnCompare (negative puts the first row first). The sort takes any
+    // comparison, also one that never calls two rows equal or contradicts itself, and the
+    // selection stays on its row.
+    void Sort();
+
+    // Changes between BeginUpdate and the matching EndUpdate are shown together at the end.
+    void BeginUpdate() { ++updateDepth_; }
+    void EndUpdate();
 
     const ImageList* SmallImages() const { return smallImages_; }
     void SetSmallImages(const ImageList* images) { smallImages_ = images; }
@@ -175,9 +217,27 @@ class ListView : public Control {
     Handler OnDblClick;
 
   private:
+    void ShowChanges();
+
     std::vector<ListColumn> columns_;
+    unsigned columnRequests_ = 0;
     std::vector<ListItem> items_;
+    int selected_ = -1;
+    int updateDepth_ = 0;
+    bool showPending_ = false;
     const ImageList* smallImages_ = nullptr;
+};
+
+// Shows the changes made to a list during its life in one go.
+class ListUpdate {
+  public:
+    explicit ListUpdate(ListView& list) : list_(list) { list_.BeginUpdate(); }
+    ~ListUpdate() { list_.EndUpdate(); }
+    ListUpdate(const ListUpdate&) = delete;
+    ListUpdate& operator=(const ListUpdate&) = delete;
+
+  private:
+    ListView& list_;
 };
 
 struct StatusPanel {

@@ -42,6 +42,7 @@ set(zubolo_e2e_cases
   compact_view
   tray_residence
   tab_layout
+  drive_table
 )
 
 add_test(NAME e2e.start_environment

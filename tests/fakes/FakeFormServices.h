@@ -2,6 +2,7 @@
 #include "fakes/FakeAboutBoxes.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDisplay.h"
+#include "fakes/FakeDrives.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeFileVersions.h"
 #include "fakes/FakeKnownPaths.h"
@@ -42,9 +43,10 @@ struct FakeFormServices {
     FakeDisplay display;
     FakeAboutBoxes aboutBoxes;
     FakeWindowPresentation presentation;
+    FakeDrives drives;
     FormServices services{clock,    locale,  recycleBin,   windows,     boxes,   shell,
                           frame,    files,   ansiCodePage, paths,       process, links,
-                          versions, display, aboutBoxes,   presentation};
+                          versions, display, aboutBoxes,   presentation, drives};
 };
 
 }  // namespace zubolo

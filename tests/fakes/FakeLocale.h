@@ -3,6 +3,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/Locale.h"
 
@@ -40,6 +41,11 @@ class FakeLocale final : public Locale {
         const auto found = otherLocales.find(lcid);
         if (found == otherLocales.end()) return std::nullopt;
         return found->second;
+    }
+    // Code-unit order stands in for the user's language.
+    int CompareText(std::u16string_view a, std::u16string_view b) const override {
+        const int order = a.compare(b);
+        return (order > 0) - (order < 0);
     }
 };
 

@@ -42,10 +42,13 @@ class FormLifecycleTest : public FormTest {
 TEST_F(FormLifecycleTest, FirstStartPlacesTheHiddenWindowInTheWorkAreaThirdsWithDefaultModes) {
     form.FormCreate();
 
+    // The drive table's refresh fits the columns last; without drives only the three measured
+    // headers are asked for.
     EXPECT_THAT(
         fakes.frame.calls,
         ElementsAre("Placement", "SetPlacement flags=0 show=0 max=-1,-1 normal=400,300,800,600",
-                    "SetState 0", "TextWidth", "AcceptDroppedFiles on"));
+                    "SetState 0", "TextWidth", "AcceptDroppedFiles on", "TextWidth", "TextWidth",
+                    "TextWidth"));
     EXPECT_EQ(form.RadioGroup2.ItemIndex(), 0);
     EXPECT_EQ(form.RadioGroup1.ItemIndex(), 0);
     EXPECT_FALSE(form.CheckBoxStayOnTop.Checked());
@@ -311,16 +314,26 @@ TEST_F(FormLifecycleTest, FilesOnTheCommandLineFollowTheSavedPolicyAndThenThePro
     }
 }
 
-TEST_F(FormLifecycleTest, ShowingTheWindowEnablesAndRepaintsIt) {
+TEST_F(FormLifecycleTest, ShowingTheWindowEnablesAndRepaintsItAndFitsTheDriveColumns) {
     Create();
     form.SetEnabled(false);
+    unsigned requests = form.ListView1.ColumnRequests();
     form.CMShowingChanged(false);
     EXPECT_FALSE(form.Enabled());
     EXPECT_THAT(fakes.frame.calls, IsEmpty());
+    EXPECT_EQ(form.ListView1.ColumnRequests(), requests);
 
     form.CMShowingChanged(true);
     EXPECT_TRUE(form.Enabled());
+    EXPECT_THAT(fakes.frame.calls, ElementsAre("Repaint", "TextWidth", "TextWidth", "TextWidth"));
+    EXPECT_NE(form.ListView1.ColumnRequests(), requests);
+
+    form.CheckBoxAutoWidth.SetChecked(false);
+    fakes.frame.calls.clear();
+    requests = form.ListView1.ColumnRequests();
+    form.CMShowingChanged(true);
     EXPECT_THAT(fakes.frame.calls, ElementsAre("Repaint"));
+    EXPECT_EQ(form.ListView1.ColumnRequests(), requests) << "no fitting without auto width";
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include "ui/ContextMenus.h"
 #include "ui/win32/ButtonPeers.h"
 #include "ui/win32/ContentPeers.h"
-#include "ui/win32/ImageLists.h"
 #include "ui/win32/UiFont.h"
 
 namespace zubolo {
@@ -67,6 +66,8 @@ FormWindow::FormWindow(TZuboloForm& form, HWND owner) : form_(form) {
                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 
+    runtimeImageLists_[&form_.ImageList1] =
+        std::make_unique<RuntimeImageList>(form_.ImageList1, IconSize());
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, hwnd_, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
@@ -184,6 +185,9 @@ int FormWindow::Scale(int designPixels) const {
 }
 
 HIMAGELIST FormWindow::Images(const ImageList& list) {
+    if (const auto runtime = runtimeImageLists_.find(&list); runtime != runtimeImageLists_.end()) {
+        return runtime->second->Handle();
+    }
     auto& images = imageLists_[&list];
     if (!images) images = LoadImageList(list, IconSize());
     return images.get();
@@ -229,9 +233,14 @@ void FormWindow::ChangeResolution(UINT dpi) {
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     std::map<const ImageList*, UniqueImageList> oldLists;
     oldLists.swap(imageLists_);
+    std::vector<UniqueImageList> oldRuntimeLists;
+    for (auto& runtime : runtimeImageLists_) {
+        oldRuntimeLists.push_back(runtime.second->Resize(IconSize()));
+    }
     for (auto& peer : peers_) peer->ResolutionChanged();
     // The controls now hold the new lists; the old ones may go.
     oldLists.clear();
+    oldRuntimeLists.clear();
 }
 
 void FormWindow::StateChanged() {

@@ -5,6 +5,7 @@
 
 #include "mainwindow/ZuboloForm.h"
 #include "ui/Layout.h"
+#include "ui/win32/ImageLists.h"
 #include "ui/win32/MemberWindowProc.h"
 #include "ui/win32/MenuPeer.h"
 #include "ui/win32/PagePeers.h"
@@ -69,6 +70,8 @@ class FormWindow : public PeerHost, public LayoutMetrics, public ControlPeer {
     UniqueFont font_;
     UniqueIcon smallIcon_;
     std::map<const ImageList*, UniqueImageList> imageLists_;
+    // Lists the program fills at run time (the drive icons).
+    std::map<const ImageList*, std::unique_ptr<RuntimeImageList>> runtimeImageLists_;
     HWND tooltip_ = nullptr;
     std::vector<std::unique_ptr<WindowPeer>> peers_;
     std::map<const Control*, WindowPeer*> peerOf_;

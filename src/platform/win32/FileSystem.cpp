@@ -16,9 +16,18 @@ namespace {
 // Reads and writes go in pieces that a DWORD count can always hold.
 constexpr std::size_t ChunkBytes = 1 << 20;
 
+// A folder that is a link (a junction, a symbolic link) counts only while its target can be
+// opened: a link to a folder that went away is no folder.
 bool IsFolder(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        return false;
+    }
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return true;
+    const UniqueFileHandle target(
+        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return static_cast<bool>(target);
 }
 
 std::wstring FullPath(const std::wstring& path) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <climits>
 #include <iterator>
 
 #include "platform/win32/WideText.h"
@@ -95,6 +96,17 @@ std::optional<DateTimeNames> Win32Locale::DateTimeWordsOf(std::uint32_t lcid) co
         return std::nullopt;
     }
     return ReadDateTimeNames(name);
+}
+
+int Win32Locale::CompareText(std::u16string_view a, std::u16string_view b) const {
+    const std::wstring first = ToWide(a);
+    const std::wstring second = ToWide(b);
+    if (first.size() > INT_MAX || second.size() > INT_MAX) return 0;
+    const int order =
+        CompareStringW(LOCALE_USER_DEFAULT, 0, first.data(), static_cast<int>(first.size()),
+                       second.data(), static_cast<int>(second.size()));
+    // CSTR_LESS_THAN, CSTR_EQUAL and CSTR_GREATER_THAN are 1, 2 and 3; 0 is a failure.
+    return order == 0 ? 0 : order - CSTR_EQUAL;
 }
 
 }  // namespace zubolo

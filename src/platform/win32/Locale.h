@@ -15,6 +15,7 @@ class Win32Locale final : public Locale {
     std::u16string LongTimeFormat() const override;
     DateTimeNames DateTimeWords() const override;
     std::optional<DateTimeNames> DateTimeWordsOf(std::uint32_t lcid) const override;
+    int CompareText(std::u16string_view a, std::u16string_view b) const override;
 };
 
 }  // namespace zubolo

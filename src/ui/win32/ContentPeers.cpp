@@ -1,5 +1,7 @@
 #include "ui/win32/ContentPeers.h"
 
+#include <algorithm>
+
 #include "platform/win32/WideText.h"
 
 namespace zubolo {
@@ -20,16 +22,17 @@ int ColumnFormat(TextAlign align) {
 }  // namespace
 
 void ListViewPeer::Create(HWND parent) {
-    MakeWindow(parent, WC_LISTVIEWW, LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL);
+    // The image lists belong to the window that made them: the list must not destroy them.
+    MakeWindow(parent, WC_LISTVIEWW,
+               LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_SHAREIMAGELISTS);
     ListView_SetExtendedListViewStyle(hwnd_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     if (list_.SmallImages() != nullptr) {
         ListView_SetImageList(hwnd_, host_.Images(*list_.SmallImages()), LVSIL_SMALL);
     }
-    ApplyColumns();
     Apply();
 }
 
-void ListViewPeer::ApplyColumns() {
+void ListViewPeer::MakeColumns() {
     while (ListView_DeleteColumn(hwnd_, 0)) {
     }
     int index = 0;
@@ -39,48 +42,113 @@ void ListViewPeer::ApplyColumns() {
         lvColumn.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
         lvColumn.fmt = ColumnFormat(column.align);
         lvColumn.pszText = caption.data();
-        // A column without a design width starts as wide as its header text.
-        lvColumn.cx = column.width != 0
-                          ? host_.Scale(column.width)
-                          : ListView_GetStringWidth(hwnd_, caption.c_str()) + host_.Scale(16);
+        lvColumn.cx = host_.Scale(column.width);
         ListView_InsertColumn(hwnd_, index, &lvColumn);
         ++index;
     }
+    shownColumns_ = list_.Columns();
+    // New columns are sized once the rows they measure are in.
+    sizedRequests_ = list_.ColumnRequests() - 1;
 }
 
-void ListViewPeer::ApplyItems() {
-    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
-    ListView_DeleteAllItems(hwnd_);
-    int row = 0;
-    for (const ListItem& item : list_.Items()) {
+int ListViewPeer::ColumnWidth(const ListColumn& column) const {
+    switch (column.fit) {
+        case ColumnFit::Content:
+            return LVSCW_AUTOSIZE;
+        case ColumnFit::Text: {
+            // The list keeps a margin on both sides of a cell's text and of a header caption; the
+            // header reports it, and a text as wide as the column would end in an ellipsis.
+            HWND header = ListView_GetHeader(hwnd_);
+            const int margin = header != nullptr ? Header_GetBitmapMargin(header) : 0;
+            return host_.Scale(column.width) + std::max(2 * margin, host_.Scale(12)) +
+                   host_.Scale(2);
+        }
+        case ColumnFit::Design:
+            break;
+    }
+    if (column.width != 0) return host_.Scale(column.width);
+    // Without a design width the column starts as wide as its header text.
+    const std::wstring caption = ToWide(column.caption);
+    return ListView_GetStringWidth(hwnd_, caption.c_str()) + host_.Scale(16);
+}
+
+void ListViewPeer::SizeColumns() {
+    int index = 0;
+    for (const ListColumn& column : list_.Columns()) {
+        ListView_SetColumnWidth(hwnd_, index, ColumnWidth(column));
+        ++index;
+    }
+    sizedRequests_ = list_.ColumnRequests();
+}
+
+void ListViewPeer::ApplyRow(int row, const ListItem& item) {
+    const bool isNew = row >= static_cast<int>(shownItems_.size());
+    const ListItem* shown = isNew ? nullptr : &shownItems_[static_cast<std::size_t>(row)];
+    if (isNew || shown->caption != item.caption || shown->imageIndex != item.imageIndex) {
         std::wstring caption = ToWide(item.caption);
         LVITEMW lvItem{};
         lvItem.mask = LVIF_TEXT | LVIF_IMAGE;
         lvItem.iItem = row;
         lvItem.pszText = caption.data();
         lvItem.iImage = item.imageIndex;
-        ListView_InsertItem(hwnd_, &lvItem);
-        for (size_t sub = 0; sub < item.subItems.size(); ++sub) {
-            std::wstring text = ToWide(item.subItems[sub]);
-            ListView_SetItemText(hwnd_, row, static_cast<int>(sub) + 1, text.data());
+        if (isNew) {
+            ListView_InsertItem(hwnd_, &lvItem);
+        } else {
+            ListView_SetItem(hwnd_, &lvItem);
         }
-        ++row;
     }
-    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    for (std::size_t sub = 0; sub < item.subItems.size(); ++sub) {
+        if (!isNew && sub < shown->subItems.size() && shown->subItems[sub] == item.subItems[sub])
+            continue;
+        std::wstring text = ToWide(item.subItems[sub]);
+        ListView_SetItemText(hwnd_, row, static_cast<int>(sub) + 1, text.data());
+    }
+}
+
+void ListViewPeer::ApplyItems() {
+    const std::vector<ListItem>& items = list_.Items();
+    if (items == shownItems_) return;
+    for (int row = ListView_GetItemCount(hwnd_) - 1; row >= static_cast<int>(items.size()); --row)
+        ListView_DeleteItem(hwnd_, row);
+    if (shownItems_.size() > items.size()) shownItems_.resize(items.size());
+    for (std::size_t row = 0; row < items.size(); ++row)
+        ApplyRow(static_cast<int>(row), items[row]);
+    shownItems_ = items;
+}
+
+void ListViewPeer::ApplySelection() {
+    const int selected = list_.Selected();
+    if (ListView_GetNextItem(hwnd_, -1, LVNI_SELECTED) == selected) return;
+    ListView_SetItemState(hwnd_, -1, 0, LVIS_SELECTED);
+    if (selected >= 0) {
+        const UINT state = LVIS_SELECTED | LVIS_FOCUSED;
+        ListView_SetItemState(hwnd_, selected, state, state);
+    }
 }
 
 void ListViewPeer::Apply() {
+    applying_ = true;
     ApplyCommon();
+    const auto sameHeader = [](const ListColumn& a, const ListColumn& b) {
+        return a.caption == b.caption && a.align == b.align;
+    };
+    if (!std::equal(shownColumns_.begin(), shownColumns_.end(), list_.Columns().begin(),
+                    list_.Columns().end(), sameHeader)) {
+        MakeColumns();
+    }
     ApplyItems();
+    if (sizedRequests_ != list_.ColumnRequests()) SizeColumns();
+    ApplySelection();
+    applying_ = false;
 }
 
 void ListViewPeer::ResolutionChanged() {
     if (list_.SmallImages() != nullptr) {
         ListView_SetImageList(hwnd_, host_.Images(*list_.SmallImages()), LVSIL_SMALL);
     }
+    // The columns are made and sized again at the new scale.
+    shownColumns_.clear();
     WindowPeer::ResolutionChanged();
-    ApplyColumns();
 }
 
 bool ListViewPeer::OnNotify(const NMHDR& header, LRESULT&) {
@@ -90,6 +158,15 @@ bool ListViewPeer::OnNotify(const NMHDR& header, LRESULT&) {
                 list_.OnColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
             }
             return true;
+        case LVN_ITEMCHANGED: {
+            // The user selected a row, or none.
+            const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+            if (!applying_ && (change.uChanged & LVIF_STATE) != 0 &&
+                ((change.uNewState ^ change.uOldState) & LVIS_SELECTED) != 0) {
+                list_.Select(ListView_GetNextItem(hwnd_, -1, LVNI_SELECTED));
+            }
+            return true;
+        }
         case NM_DBLCLK:
             Fire(list_.OnDblClick);
             return true;

@@ -30,5 +30,6 @@ void RunHelpViewerCase(const CaseSettings& settings);
 void RunCompactViewCase(const CaseSettings& settings);
 void RunTrayResidenceCase(const CaseSettings& settings);
 void RunTabLayoutCase(const CaseSettings& settings);
+void RunDriveTableCase(const CaseSettings& settings);
 
 }  // namespace zubolo::e2e

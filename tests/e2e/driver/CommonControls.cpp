@@ -30,6 +30,12 @@ class RemoteItem {
     }
 
     std::wstring Text() const { return buffer_.ReadText(sizeof(Structure), TextChars); }
+    // The structure as the control left it.
+    Structure Result() const {
+        Structure item{};
+        buffer_.Read(0, &item, sizeof item);
+        return item;
+    }
 
   private:
     RemoteBuffer buffer_;
@@ -87,6 +93,65 @@ std::vector<std::wstring> ListViewColumnTexts(HWND listView) {
         texts.push_back(column.Text());
     }
     return texts;
+}
+
+std::vector<std::vector<std::wstring>> ListViewRows(HWND listView) {
+    const auto columns = ListViewColumnTexts(listView).size();
+    const auto rows = static_cast<int>(SendMessageW(listView, LVM_GETITEMCOUNT, 0, 0));
+    RemoteItem<LVITEMW> item(listView);
+    std::vector<std::vector<std::wstring>> texts;
+    for (int row = 0; row < rows; ++row) {
+        std::vector<std::wstring> cells;
+        for (std::size_t column = 0; column < columns; ++column) {
+            LVITEMW query{};
+            query.iSubItem = static_cast<int>(column);
+            item.Send(listView, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), query);
+            cells.push_back(item.Text());
+        }
+        texts.push_back(std::move(cells));
+    }
+    return texts;
+}
+
+int ListViewItemImage(HWND listView, int row) {
+    RemoteItem<LVITEMW> item(listView);
+    LVITEMW query{};
+    query.mask = LVIF_IMAGE;
+    query.iItem = row;
+    query.iImage = -2;
+    item.Send(listView, LVM_GETITEMW, 0, query);
+    return item.Result().iImage;
+}
+
+void SelectListViewRow(HWND listView, int row) {
+    RemoteBuffer buffer(listView, sizeof(LVITEMW));
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = 0;
+    buffer.Write(0, &state, sizeof state);
+    SendMessageW(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), buffer.Address());
+    if (row < 0) return;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    buffer.Write(0, &state, sizeof state);
+    SendMessageW(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(row), buffer.Address());
+}
+
+int ListViewStringWidth(HWND listView, const std::wstring& text) {
+    RemoteBuffer buffer(listView, (text.size() + 1) * sizeof(wchar_t));
+    buffer.Write(0, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    return static_cast<int>(SendMessageW(listView, LVM_GETSTRINGWIDTHW, 0, buffer.Address()));
+}
+
+void ClickListViewHeader(HWND listView, int column) {
+    HWND header = reinterpret_cast<HWND>(SendMessageW(listView, LVM_GETHEADER, 0, 0));
+    RemoteBuffer buffer(header, sizeof(RECT));
+    SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), buffer.Address());
+    RECT bounds{};
+    buffer.Read(0, &bounds, sizeof bounds);
+    const LPARAM at =
+        MAKELPARAM((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+    PostMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(header, WM_LBUTTONUP, 0, at);
 }
 
 }  // namespace zubolo::e2e

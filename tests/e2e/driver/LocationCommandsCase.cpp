@@ -103,18 +103,6 @@ std::wstring DisplayNameOfNamespaceRoot() {
 
 // --- the program's side ---
 
-// Waits for the program's failure box, checks caption and text and closes it with OK.
-void ExpectFailureBox(const ChildProcess& zubolo, const ZuboloWindows& windows,
-                      std::wstring_view expectedText) {
-    HWND box = WaitForMessageBox(zubolo.Id());
-    ExpectText(L"failure box caption (the application title)", WindowText(windows.application),
-               WindowText(box));
-    ExpectText(L"failure box text", expectedText, MessageBoxText(box));
-    Expect(!MessageBoxShowsIcon(box), L"the failure box to show no icon");
-    PressMessageBoxButton(box, IDOK);
-    WaitFor(L"the failure box to close", [&] { return FindMessageBox(zubolo.Id()) == nullptr; });
-}
-
 // The result the shell gives for opening `file` with `parameters`, asked in the same prefix.
 // Only for targets that fail to start: a success would start the program.
 UINT ShellOpenResultOfFailingTarget(const wchar_t* file, const wchar_t* parameters) {
@@ -193,7 +181,7 @@ void CheckFailuresWithoutControlPanel(const ChildProcess& zubolo, const ZuboloWi
     const UINT code = ShellOpenResultOfFailingTarget(L"control.exe", nullptr);
     ShowPage(windows.main, StatusPageIndex, driveList);
     ChooseFromSubmenu(zubolo, driveList, 1, 3);  // コントロールパネル
-    ExpectFailureBox(zubolo, windows,
+    ExpectFailureBox(zubolo, WindowText(windows.application),
                      L"Open Failed " + std::to_wstring(code) + L"\r\n" + TrimmedSystemText(code) +
                          L"\r\ncontrol.exe");
 
@@ -203,7 +191,7 @@ void CheckFailuresWithoutControlPanel(const ChildProcess& zubolo, const ZuboloWi
     Expect(IsWindowEnabled(iconSettings) != FALSE, L"デスクトップ アイコンの設定 to be enabled");
     // Posted: the box's modal loop holds the click until the box is closed.
     PostMessageW(iconSettings, BM_CLICK, 0, 0);
-    ExpectFailureBox(zubolo, windows,
+    ExpectFailureBox(zubolo, WindowText(windows.application),
                      L"OpenBy Failed " + std::to_wstring(codeWithParameters) + L"\r\n" +
                          TrimmedSystemText(codeWithParameters) + L"\r\nControl.exe\r\ndesk.cpl,,0");
 }

@@ -43,6 +43,7 @@ constexpr Case KnownCases[] = {
     {L"compact_view", zubolo::e2e::RunCompactViewCase},
     {L"tray_residence", zubolo::e2e::RunTrayResidenceCase},
     {L"tab_layout", zubolo::e2e::RunTabLayoutCase},
+    {L"drive_table", zubolo::e2e::RunDriveTableCase},
 };
 
 std::wstring FileNameOf(const std::wstring& path) {

@@ -133,19 +133,13 @@ void CheckButtons(HWND main) {
     }
 }
 
-// The application title is the panel 1 text once the status bar shows a Recycle Bin reading
-// (such as "(0) 0"), and "ずぼろ" until then.
+// The application title is the Recycle Bin text of status panel 1, which the drive table's
+// refresh writes before the window is shown.
 void CheckApplicationTitle(HWND application, HWND statusBar) {
-    auto expectedTitle = [&] {
-        const auto texts = StatusBarTexts(statusBar);
-        const bool reading = texts.size() == 2 && !texts[1].empty() && texts[1].front() == L'(';
-        return reading ? texts[1] : std::wstring(AppDisplayName);
-    };
-    if (!PollUntil([&] { return WindowText(application) == expectedTitle(); })) {
-        ExpectText(L"application window caption (status panels " +
-                       QuotedList(StatusBarTexts(statusBar)) + L")",
-                   expectedTitle(), WindowText(application));
-    }
+    const std::wstring panel = StatusPanelText(statusBar, 1);
+    Expect(!panel.empty() && panel.front() == L'(',
+           L"status panel 1 to show a Recycle Bin reading, saw " + Quoted(panel));
+    ExpectText(L"application window caption", panel, WindowText(application));
 }
 
 HWND PageMarkerControl(HWND main, const PageMarker& marker) {

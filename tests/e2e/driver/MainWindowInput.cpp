@@ -92,4 +92,19 @@ void ChooseFromSubmenu(const ChildProcess& program, HWND control, int head, int 
     WaitForMenus(program, 0, L"after Return");
 }
 
+// Esc closes the innermost menu. Wine now and then loses a key posted while it still moves the
+// menu's selection after a pointer move; a user would press Esc again, and so does this.
+void CloseMenus(const ChildProcess& program) {
+    constexpr int PressesPerMenu = 3;
+    for (std::size_t open = VisibleMenus(program.Id()).size(); open > 0; --open) {
+        bool closed = false;
+        for (int press = 0; press < PressesPerMenu && !closed; ++press) {
+            PressMenuKey(program, VK_ESCAPE);
+            closed = PollUntil([&] { return VisibleMenus(program.Id()).size() < open; },
+                               std::chrono::milliseconds(2000));
+        }
+        if (!closed) WaitForMenus(program, open - 1, L"after Esc");
+    }
+}
+
 }  // namespace zubolo::e2e

@@ -35,6 +35,10 @@ std::vector<HWND> WaitForMenus(const ChildProcess& program, std::size_t count,
 // A key pressed in the innermost open menu; the menu's modal loop takes it from the queue.
 void PressMenuKey(const ChildProcess& program, WPARAM key);
 
+// Esc closes the innermost menu. Wine now and then loses a key posted while it still moves the
+// menu's selection after a pointer move; a user would press Esc again, and so does this.
+void CloseMenus(const ChildProcess& program);
+
 // Moves the mouse pointer to the screen's far corner, away from every window of the program.
 // Call it before the program starts: Wine hands a pointer move to the program later, and a move
 // that reaches an open menu (or a menu opening under the pointer) changes its selection.

@@ -52,4 +52,14 @@ void PressMessageBoxButton(HWND box, int buttonId) {
     }
 }
 
+void ExpectFailureBox(const ChildProcess& program, std::wstring_view caption,
+                      std::wstring_view text) {
+    HWND box = WaitForMessageBox(program.Id());
+    ExpectText(L"failure box caption (the application title)", caption, WindowText(box));
+    ExpectText(L"failure box text", text, MessageBoxText(box));
+    Expect(!MessageBoxShowsIcon(box), L"the failure box to show no icon");
+    PressMessageBoxButton(box, IDOK);
+    WaitFor(L"the failure box to close", [&] { return FindMessageBox(program.Id()) == nullptr; });
+}
+
 }  // namespace zubolo::e2e

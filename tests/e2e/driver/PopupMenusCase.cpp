@@ -23,21 +23,6 @@ namespace {
 // The message the program's tray icon sends to the main window; lParam is the mouse message.
 constexpr UINT TrayIconMessage = WM_APP + 1;
 
-// Esc closes the innermost menu. Wine now and then loses a key posted while it still moves the
-// menu's selection after a pointer move; a user would press Esc again, and so does this.
-void CloseMenus(const ChildProcess& zubolo) {
-    constexpr int PressesPerMenu = 3;
-    for (std::size_t open = VisibleMenus(zubolo.Id()).size(); open > 0; --open) {
-        bool closed = false;
-        for (int press = 0; press < PressesPerMenu && !closed; ++press) {
-            PressMenuKey(zubolo, VK_ESCAPE);
-            closed = PollUntil([&] { return VisibleMenus(zubolo.Id()).size() < open; },
-                               std::chrono::milliseconds(2000));
-        }
-        if (!closed) WaitForMenus(zubolo, open - 1, L"after Esc");
-    }
-}
-
 // Opens a menu, goes down to a submenu head and opens it; screenshots the window with the menus.
 void ScreenshotMenu(const ChildProcess& zubolo, HWND main, const std::wstring& file,
                     int downToSubmenu) {
