@@ -8,8 +8,9 @@
 // the timer that ends the window's construction), so the program itself is not changed. Once the
 // main window is visible it closes it as a user would. Prints one line per segment:
 //   segment <ms> <own ms> <working set growth KiB> | <name> | <function> <calls>x <ms>, ...
-// own ms: the segment's time outside the timed calls; calls the most costly first, exclusive
-// of the timed calls inside them. bench/run-timeline runs it and prints medians.
+// own ms: the segment's time outside the timed calls; the working set's growth of the first
+// segment, the process start, is the working set at the entry; calls the most costly first,
+// exclusive of the timed calls inside them. bench/run-timeline runs it and prints medians.
 // Run it without arguments in a prefix where Zubolo is not running: the program's entry reads
 // the command line as files to send to the bin.
 #include <windows.h>
@@ -243,9 +244,12 @@ int Run() {
         PrintLine(L"FAIL: the main window did not show");
         return 1;
     }
+    const std::vector<Segment> segments = FinishSegments();
+    // The working set at the entry is all that the process start added.
     PrintLine(L"segment " + Fixed(entryMs - startedMs, 1) + L" " + Fixed(entryMs - startedMs, 1) +
-              L" 0 | process start to entry: loading the program and its DLLs | ");
-    for (const Segment& segment : FinishSegments()) {
+              L" " + std::to_wstring(segments.front().workingSetAtStart / 1024) +
+              L" | process start to entry: loading the program and its DLLs | ");
+    for (const Segment& segment : segments) {
         if (segment.name == L"closing") break;
         PrintSegment(segment);
     }
