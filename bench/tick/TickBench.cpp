@@ -228,10 +228,10 @@ void Run(int argc, wchar_t** argv) {
     zubolo::Win32WindowPresentation presentation;
     zubolo::Win32Drives drives;
     zubolo::Win32DiskQueries diskQueries;
-    zubolo::FormServices services{clock,    locale,  recycleBin,   windows,      boxes,
-                                  shell,    frame,   files,        ansiCodePage, paths,
-                                  process,  links,   versions,     display,      aboutBoxes,
-                                  presentation,      drives,       diskQueries};
+    zubolo::FormServices services{clock,        locale, recycleBin, windows,      boxes,
+                                  shell,        frame,  files,      ansiCodePage, paths,
+                                  process,      links,  versions,   display,      aboutBoxes,
+                                  presentation, drives, diskQueries};
     zubolo::Application application;
     zubolo::ApplicationWindow applicationWindow(application);
     zubolo::TZuboloForm form(application, services);

@@ -32,8 +32,9 @@ std::optional<std::u16string> SelectedDrive(const ListView& list) {
 // The row of the drive with `caption`; -1 when there is none.
 int RowOfDrive(const ListView& list, std::u16string_view caption) {
     const std::vector<ListItem>& rows = list.Items();
-    const auto found = std::find_if(rows.begin(), rows.end(),
-                                    [caption](const ListItem& row) { return row.caption == caption; });
+    const auto found = std::find_if(rows.begin(), rows.end(), [caption](const ListItem& row) {
+        return row.caption == caption;
+    });
     return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
 }
 
@@ -56,10 +57,10 @@ void TZuboloForm::RefreshDriveStatistics() {
     std::vector<std::u16string> captions;
     for (const ListItem& row : ListView1.Items()) captions.push_back(row.caption);
     std::vector<DiskQuestion> questions = DriveTableQuestions(captions);
-    Services.diskQueries.Ask(std::move(questions),
-                             [this, captions = std::move(captions)](std::vector<DiskAnswer> answers) {
-                                 DriveTableRead(captions, answers);
-                             });
+    Services.diskQueries.Ask(std::move(questions), [this, captions = std::move(captions)](
+                                                       std::vector<DiskAnswer> answers) {
+        DriveTableRead(captions, answers);
+    });
 }
 
 void TZuboloForm::DriveTableRead(const std::vector<std::u16string>& captions,

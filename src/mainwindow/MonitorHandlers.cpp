@@ -31,11 +31,11 @@ void TZuboloForm::Timer1Timer() {
             RefreshDriveStatistics();
         }
         if (Readings.TryBegin(ReadingKind::WholeBin)) {
-            Services.diskQueries.Ask({{DiskQuestion::Kind::RecycleBin, std::nullopt}},
-                                     [this](std::vector<DiskAnswer> answers) {
-                                         WholeBinRead(answers.empty() ? RecycleBinQuery{}
-                                                                      : answers.front().bin);
-                                     });
+            Services.diskQueries.Ask(
+                {{DiskQuestion::Kind::RecycleBin, std::nullopt}},
+                [this](std::vector<DiskAnswer> answers) {
+                    WholeBinRead(answers.empty() ? RecycleBinQuery{} : answers.front().bin);
+                });
         }
     }
 

@@ -46,9 +46,9 @@ struct FakeFormServices {
     FakeWindowPresentation presentation;
     FakeDrives drives;
     FakeDiskQueries diskQueries{recycleBin, drives};
-    FormServices services{clock,    locale,  recycleBin,   windows,     boxes,   shell,
-                          frame,    files,   ansiCodePage, paths,       process, links,
-                          versions, display, aboutBoxes,   presentation, drives, diskQueries};
+    FormServices services{clock,    locale,  recycleBin,   windows,      boxes,   shell,
+                          frame,    files,   ansiCodePage, paths,        process, links,
+                          versions, display, aboutBoxes,   presentation, drives,  diskQueries};
 };
 
 }  // namespace zubolo

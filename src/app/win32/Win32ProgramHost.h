@@ -57,9 +57,10 @@ class Win32ProgramHost : public ProgramHost {
     Win32WindowPresentation presentation_;
     Win32Drives drives_;
     Win32DiskQueries diskQueries_;
-    FormServices services_{clock_,    locale_,  recycleBin_,   windows_,     boxes_,   shell_,
-                           frame_,    files_,   ansiCodePage_, paths_,       process_, links_,
-                           versions_, display_, aboutBoxes_,   presentation_, drives_, diskQueries_};
+    FormServices services_{clock_,        locale_, recycleBin_, windows_,      boxes_,
+                           shell_,        frame_,  files_,      ansiCodePage_, paths_,
+                           process_,      links_,  versions_,   display_,      aboutBoxes_,
+                           presentation_, drives_, diskQueries_};
     std::unique_ptr<zubolo::ApplicationWindow> applicationWindow_;
     std::unique_ptr<TZuboloForm> form_;
     std::unique_ptr<FormWindow> formWindow_;

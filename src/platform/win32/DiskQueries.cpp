@@ -95,7 +95,8 @@ void Win32DiskQueries::Abandon() {
 }
 
 DWORD WINAPI Win32DiskQueries::ReadingThread(void* parameter) {
-    const std::shared_ptr<Shared> shared = std::move(*static_cast<std::shared_ptr<Shared>*>(parameter));
+    const std::shared_ptr<Shared> shared =
+        std::move(*static_cast<std::shared_ptr<Shared>*>(parameter));
     delete static_cast<std::shared_ptr<Shared>*>(parameter);
     // The shell's bin query may use COM; this thread has no message loop, so it joins the
     // multithreaded apartment.
@@ -113,7 +114,8 @@ DWORD WINAPI Win32DiskQueries::ReadingThread(void* parameter) {
             batch = shared->askedBatch;
             questions = std::move(shared->questions);
         }
-        std::vector<DiskAnswer> answers = AnswerDiskQuestions(questions, shared->bin, shared->drives);
+        std::vector<DiskAnswer> answers =
+            AnswerDiskQuestions(questions, shared->bin, shared->drives);
         const Locked locked(shared->lock);
         if (shared->delivery == nullptr) break;
         shared->answeredBatch = batch;
@@ -127,7 +129,8 @@ DWORD WINAPI Win32DiskQueries::ReadingThread(void* parameter) {
 LRESULT CALLBACK Win32DiskQueries::DeliveryProc(HWND window, UINT message, WPARAM wParam,
                                                 LPARAM lParam) {
     if (message == AnswersReady) {
-        if (auto* self = reinterpret_cast<Win32DiskQueries*>(GetWindowLongPtrW(window, GWLP_USERDATA))) {
+        if (auto* self =
+                reinterpret_cast<Win32DiskQueries*>(GetWindowLongPtrW(window, GWLP_USERDATA))) {
             self->Deliver();
         }
         return 0;
