@@ -1,7 +1,7 @@
 // The one-second tick and the linkage switch: the clock in status panel 0 and, while the linkage
 // is on, the Recycle Bin reading in panel 1, the application title, the Explorer window's caption
 // and the tray hint, and the drive table kept in step with the set of drives and with every change
-// of the bin.
+// of the bin. The bin is read on the reading thread; its answer arrives in WholeBinRead.
 #include <optional>
 #include <string>
 #include <vector>
