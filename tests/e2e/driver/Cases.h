@@ -31,5 +31,6 @@ void RunCompactViewCase(const CaseSettings& settings);
 void RunTrayResidenceCase(const CaseSettings& settings);
 void RunTabLayoutCase(const CaseSettings& settings);
 void RunDriveTableCase(const CaseSettings& settings);
+void RunSlowBinCase(const CaseSettings& settings);
 
 }  // namespace zubolo::e2e
