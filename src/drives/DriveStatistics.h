@@ -3,11 +3,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "common/NumberPattern.h"
-#include "platform/Drives.h"
-#include "platform/RecycleBin.h"
+#include "platform/DiskQueries.h"
 
 namespace zubolo {
 
@@ -27,10 +26,15 @@ struct DriveFigures {
     std::optional<std::uint64_t> lastItemCount;
 };
 
-// Reads the sizes of the row's drive and its own bin, then the whole bin. A size that cannot be
-// read counts as 0 and the shares of a drive of size 0 read "0%"; a drive whose bin does not
-// answer shows "-" for the bin and its share, and the whole bin is not asked then.
-DriveFigures ReadDriveFigures(std::u16string_view caption, Drives& drives, RecycleBin& bin,
-                              const NumberSeparators& separators);
+// The questions of one refresh of the drive table, for the rows with `captions` in that order:
+// each row's drive size and its own bin, then the whole bin once.
+std::vector<DiskQuestion> DriveTableQuestions(const std::vector<std::u16string>& captions);
+
+// The figures of each of `rows` rows from the answers to their DriveTableQuestions; nothing when
+// the answers do not fit the questions. A size that cannot be read counts as 0 and the shares of
+// a drive of size 0 read "0%"; a drive whose bin does not answer shows "-" for the bin and its
+// share, and takes nothing from the whole bin.
+std::vector<DriveFigures> ReadDriveTable(std::size_t rows, const std::vector<DiskAnswer>& answers,
+                                         const NumberSeparators& separators);
 
 }  // namespace zubolo

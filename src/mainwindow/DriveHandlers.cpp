@@ -1,8 +1,11 @@
 // The drive table on page "表示": one row per drive with its sizes and its Recycle Bin's share,
 // the column widths, sorting by a header click, the list's menu and the reaction to a change of
 // page.
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "drives/ColumnWidths.h"
 #include "drives/DriveMenu.h"
@@ -26,6 +29,15 @@ std::optional<std::u16string> SelectedDrive(const ListView& list) {
     return std::nullopt;
 }
 
+// The row of the drive with `caption`; -1 when there is none.
+int RowOfDrive(const ListView& list, std::u16string_view caption) {
+    const std::vector<ListItem>& rows = list.Items();
+    const auto found = std::find_if(rows.begin(), rows.end(), [caption](const ListItem& row) {
+        return row.caption == caption;
+    });
+    return found == rows.end() ? -1 : static_cast<int>(found - rows.begin());
+}
+
 }  // namespace
 
 void TZuboloForm::RebuildDriveList() {
@@ -41,15 +53,31 @@ void TZuboloForm::RebuildDriveList() {
 void TZuboloForm::RefreshDriveStatistics() {
     // Figures of a page out of sight keep their last values.
     if (!ListView1.Items().empty() && PageControl1.ActivePage() != &TabSheetStatus) return;
-    const NumberSeparators separators = UserNumberSeparators(Services.locale);
+    if (!Readings.TryBegin(ReadingKind::DriveTable)) return;
+    std::vector<std::u16string> captions;
+    for (const ListItem& row : ListView1.Items()) captions.push_back(row.caption);
+    std::vector<DiskQuestion> questions = DriveTableQuestions(captions);
+    Services.diskQueries.Ask(std::move(questions), [this, captions = std::move(captions)](
+                                                       std::vector<DiskAnswer> answers) {
+        DriveTableRead(captions, answers);
+    });
+}
+
+void TZuboloForm::DriveTableRead(const std::vector<std::u16string>& captions,
+                                 const std::vector<DiskAnswer>& answers) {
+    const bool driveTableWaits = Readings.End();
+    const std::vector<DriveFigures> table =
+        ReadDriveTable(captions.size(), answers, UserNumberSeparators(Services.locale));
     {
         const ListUpdate batch(ListView1);
-        for (std::size_t row = 0; row < ListView1.Items().size(); ++row) {
-            const DriveFigures figures = ReadDriveFigures(
-                ListView1.Items()[row].caption, Services.drives, Services.recycleBin, separators);
+        for (std::size_t index = 0; index < table.size(); ++index) {
+            // The rows may have been made anew while their drives were read: the figures go to
+            // the row of the same drive, if there still is one.
+            const int row = RowOfDrive(ListView1, captions[index]);
+            if (row < 0) continue;
+            const DriveFigures& figures = table[index];
             for (std::size_t column = 0; column < DriveFigureColumns; ++column) {
-                ListView1.SetSubItemText(static_cast<int>(row), static_cast<int>(column),
-                                         figures.texts[column]);
+                ListView1.SetSubItemText(row, static_cast<int>(column), figures.texts[column]);
             }
             if (figures.wholeBinText) {
                 StatusBar1.SetPanelText(1, *figures.wholeBinText);
@@ -61,6 +89,7 @@ void TZuboloForm::RefreshDriveStatistics() {
         if (CheckBoxAutoWidth.Checked()) AdjustColumnWidths();
     }
     UpdateLinkedWindowTitle(StatusBar1.PanelText(1));
+    if (driveTableWaits) RefreshDriveStatistics();
 }
 
 void TZuboloForm::AdjustColumnWidths() {

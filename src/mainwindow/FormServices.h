@@ -1,6 +1,7 @@
 #pragma once
 #include "about/AboutBox.h"
 #include "platform/Clock.h"
+#include "platform/DiskQueries.h"
 #include "platform/Display.h"
 #include "platform/Drives.h"
 #include "platform/FileSystem.h"
@@ -39,6 +40,7 @@ struct FormServices {
     AboutBoxes& aboutBoxes;
     WindowPresentation& presentation;
     Drives& drives;
+    DiskQueries& diskQueries;
 };
 
 }  // namespace zubolo

@@ -1,8 +1,10 @@
 // The one-second tick and the linkage switch: the clock in status panel 0 and, while the linkage
 // is on, the Recycle Bin reading in panel 1, the application title, the Explorer window's caption
 // and the tray hint, and the drive table kept in step with the set of drives and with every change
-// of the bin.
+// of the bin. The bin is read on the reading thread; its answer arrives in WholeBinRead.
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "mainwindow/AppTexts.h"
 #include "mainwindow/ZuboloForm.h"
@@ -28,8 +30,28 @@ void TZuboloForm::Timer1Timer() {
             RebuildDriveList();
             RefreshDriveStatistics();
         }
+        if (Readings.TryBegin(ReadingKind::WholeBin)) {
+            Services.diskQueries.Ask(
+                {{DiskQuestion::Kind::RecycleBin, std::nullopt}},
+                [this](std::vector<DiskAnswer> answers) {
+                    WholeBinRead(answers.empty() ? RecycleBinQuery{} : answers.front().bin);
+                });
+        }
+    }
+
+    // With the main window in front the notification-area icon is not needed. Before the window
+    // exists its handle is 0, which must not match "no foreground window".
+    if (TrayIcon1.Visible() && Handle() && Services.windows.Foreground() == Handle()) {
+        TrayIcon1.SetVisible(false);
+    }
+}
+
+void TZuboloForm::WholeBinRead(const RecycleBinQuery& query) {
+    const bool driveTableWaits = Readings.End();
+    // The linkage may have been switched off while the bin was read.
+    if (LinkageOn()) {
         const BinReading reading =
-            ReadWholeBin(Monitor, Services.recycleBin, UserNumberSeparators(locale));
+            CompareWholeBin(Monitor, query, UserNumberSeparators(Services.locale));
         if (!reading.ok) {
             StatusBar1.SetPanelText(1, std::u16string(AppDisplayName));
             if (TrayIcon1.Visible()) TrayIcon1.SetHint(std::u16string(AppDisplayName));
@@ -46,12 +68,7 @@ void TZuboloForm::Timer1Timer() {
             if (TrayIcon1.Visible()) TrayIcon1.SetHint(App.Title());
         }
     }
-
-    // With the main window in front the notification-area icon is not needed. Before the window
-    // exists its handle is 0, which must not match "no foreground window".
-    if (TrayIcon1.Visible() && Handle() && Services.windows.Foreground() == Handle()) {
-        TrayIcon1.SetVisible(false);
-    }
+    if (driveTableWaits && !Readings.UnderWay()) RefreshDriveStatistics();
 }
 
 void TZuboloForm::ButtonStartClick() {

@@ -79,6 +79,10 @@ TZuboloForm::TZuboloForm(Application& application, FormServices& services)
     BindCommands();
 }
 
+TZuboloForm::~TZuboloForm() {
+    Services.diskQueries.Abandon();
+}
+
 void TZuboloForm::BuildStatusBar() {
     Add(StatusBar1);
     StatusBar1.SetAlign(Align::Bottom);

@@ -8,6 +8,7 @@
 #include "linkage/ExplorerLink.h"
 #include "mainwindow/CommandMap.h"
 #include "mainwindow/FormServices.h"
+#include "monitor/ReadingSchedule.h"
 #include "monitor/RecycleBinMonitor.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
@@ -22,6 +23,8 @@ namespace zubolo {
 class TZuboloForm : public Control {
   public:
     TZuboloForm(Application& application, FormServices& services);
+    // Answers still to come from the background readings are dropped.
+    ~TZuboloForm() override;
 
     // The creation sequence: title and caption, the first tick, the placement and modes of the
     // settings file, hints, the status page in front, the drop target, the development page out
@@ -122,6 +125,12 @@ class TZuboloForm : public Control {
     // The linkage is on while ButtonStart is disabled and ButtonStop enabled.
     bool LinkageOn() const;
     MonitorState Monitor;
+    // The bin and the drives are read away from the window's thread, one reading at a time; the
+    // tick and the drive table take the answers when they arrive.
+    ReadingSchedule Readings;
+    // Takes the whole bin's answer that a tick asked for: panel 1, the title, the Explorer
+    // caption, the tray hint and, on a change, a refresh of the drive table.
+    void WholeBinRead(const RecycleBinQuery& query);
 
     // Switches the linkage off: the drive table and panel 1 empty, the linked Explorer window
     // gets its usual caption back (LinkageHandlers.cpp).
@@ -322,8 +331,11 @@ class TZuboloForm : public Control {
     // refreshed while page "表示" is in front; sorting by a header click and the list's menu.
     // Makes the rows and their pictures afresh, with empty figures.
     void RebuildDriveList();
-    // Fills in the figures, status panel 1, the application title and the button pictures.
+    // Has the figures of the rows read; DriveTableRead fills them in with status panel 1, the
+    // application title and the button pictures.
     void RefreshDriveStatistics();
+    void DriveTableRead(const std::vector<std::u16string>& captions,
+                        const std::vector<DiskAnswer>& answers);
     // Fits the columns to their texts while CheckBoxAutoWidth is ticked.
     void AdjustColumnWidths();
     // Sort column and direction of the drive list, and what the list's commands work on.

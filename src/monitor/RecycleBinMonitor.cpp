@@ -1,13 +1,11 @@
 #include "monitor/RecycleBinMonitor.h"
 
-#include <optional>
-
 #include "monitor/StatusTexts.h"
 
 namespace zubolo {
 
-BinReading ReadWholeBin(MonitorState& state, RecycleBin& bin, const NumberSeparators& separators) {
-    const RecycleBinQuery query = bin.Query(std::nullopt);
+BinReading CompareWholeBin(MonitorState& state, const RecycleBinQuery& query,
+                           const NumberSeparators& separators) {
     BinReading reading;
     if (!query.ok) return reading;
     reading.ok = true;

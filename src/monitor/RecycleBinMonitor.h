@@ -32,9 +32,10 @@ struct BinReading {
     bool turnedFull = false;
 };
 
-// Reads the whole bin and compares it with the figures shown last, which it then remembers. A
-// failed query forgets nothing: the next success compares with the reading before the failure.
-BinReading ReadWholeBin(MonitorState& state, RecycleBin& bin, const NumberSeparators& separators);
+// Compares the whole bin's answer with the figures shown last, which it then remembers. A failed
+// query forgets nothing: the next success compares with the reading before the failure.
+BinReading CompareWholeBin(MonitorState& state, const RecycleBinQuery& query,
+                           const NumberSeparators& separators);
 
 // The low 32 bits of a 64-bit item count, read as a signed number: 2^31 becomes -2^31 and 2^32
 // becomes 0.

@@ -43,6 +43,7 @@ set(zubolo_e2e_cases
   tray_residence
   tab_layout
   drive_table
+  slow_bin
   late_pages
 )
 

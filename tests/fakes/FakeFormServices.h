@@ -1,6 +1,7 @@
 #pragma once
 #include "fakes/FakeAboutBoxes.h"
 #include "fakes/FakeClock.h"
+#include "fakes/FakeDiskQueries.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeDrives.h"
 #include "fakes/FakeFileSystem.h"
@@ -44,9 +45,10 @@ struct FakeFormServices {
     FakeAboutBoxes aboutBoxes;
     FakeWindowPresentation presentation;
     FakeDrives drives;
-    FormServices services{clock,    locale,  recycleBin,   windows,     boxes,   shell,
-                          frame,    files,   ansiCodePage, paths,       process, links,
-                          versions, display, aboutBoxes,   presentation, drives};
+    FakeDiskQueries diskQueries{recycleBin, drives};
+    FormServices services{clock,    locale,  recycleBin,   windows,      boxes,   shell,
+                          frame,    files,   ansiCodePage, paths,        process, links,
+                          versions, display, aboutBoxes,   presentation, drives,  diskQueries};
 };
 
 }  // namespace zubolo

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "drives/DriveStatistics.h"
-#include "fakes/FakeDrives.h"
 #include "fakes/FakeRecycleBin.h"
 
 namespace zubolo {
@@ -18,6 +17,14 @@ using Texts = std::array<std::u16string, DriveFigureColumns>;
 
 const NumberSeparators CommaPoint{u",", u"."};
 const RecycleBinQuery BinFails{false, FakeRecycleBin::Failure, 0, 0};
+
+// The figures of a table of one row whose drive, own bin and whole bin answer so.
+DriveFigures ReadRow(const DiskSpace& space, const RecycleBinQuery& own,
+                     const RecycleBinQuery& whole, const NumberSeparators& separators) {
+    const std::vector<DriveFigures> table =
+        ReadDriveTable(1, {{{}, space}, {own, {}}, {whole, {}}}, separators);
+    return table.empty() ? DriveFigures{} : table.front();
+}
 
 struct RowCase {
     const char* what;
@@ -73,25 +80,29 @@ TEST(DriveStatistics, RowTextsFollowTheSizesAndTheDrivesBin) {
     };
     for (const RowCase& c : cases) {
         SCOPED_TRACE(c.what);
-        FakeDrives drives;
-        FakeRecycleBin bin;
-        drives.spaces[u"D:\\"] = c.space;
-        bin.drives[u"D:"] = c.own;
-
-        const DriveFigures figures = ReadDriveFigures(u"D:", drives, bin, c.separators);
-
-        EXPECT_EQ(figures.texts, c.texts);
-        EXPECT_EQ(drives.spaceCalls, std::vector<std::u16string>{u"D:\\"});
+        EXPECT_EQ(ReadRow(c.space, c.own, {true, 0, 0, 0}, c.separators).texts, c.texts);
     }
 }
 
-TEST(DriveStatistics, TheSizeIsAskedForAtTheRootOfTheCaptionsFirstCharacter) {
-    FakeDrives drives;
-    FakeRecycleBin bin;
-    ReadDriveFigures(u"E:", drives, bin, CommaPoint);
-    ReadDriveFigures(u"", drives, bin, CommaPoint);
-    EXPECT_EQ(drives.spaceCalls, (std::vector<std::u16string>{u"E:\\", u":\\"}));
-    EXPECT_EQ(bin.queriedRoots, (std::vector<std::optional<std::u16string>>{u"E:", u""}));
+TEST(DriveStatistics, EachRowAsksItsSizeAndItsBinThenTheWholeBinIsAskedOnce) {
+    using Kind = DiskQuestion::Kind;
+    EXPECT_EQ(DriveTableQuestions({u"E:", u"D:"}),
+              (std::vector<DiskQuestion>{{Kind::Space, u"E:\\"},
+                                         {Kind::RecycleBin, u"E:"},
+                                         {Kind::Space, u"D:\\"},
+                                         {Kind::RecycleBin, u"D:"},
+                                         {Kind::RecycleBin, std::nullopt}}));
+    // The size is asked at the root of the caption's first character, even of an odd caption.
+    EXPECT_EQ(DriveTableQuestions({u""}).front(), (DiskQuestion{Kind::Space, u":\\"}));
+    EXPECT_TRUE(DriveTableQuestions({}).empty());
+}
+
+TEST(DriveStatistics, AnswersThatDoNotFitTheQuestionsFillInNothing) {
+    const std::vector<DiskAnswer> twoRows(5);
+    EXPECT_EQ(ReadDriveTable(2, twoRows, CommaPoint).size(), 2u);
+    EXPECT_TRUE(ReadDriveTable(1, twoRows, CommaPoint).empty());
+    EXPECT_TRUE(ReadDriveTable(3, twoRows, CommaPoint).empty());
+    EXPECT_TRUE(ReadDriveTable(0, {}, CommaPoint).empty());
 }
 
 struct WholeBinCase {
@@ -101,51 +112,36 @@ struct WholeBinCase {
     std::optional<std::u16string> wholeBinText;
     bool full;
     std::optional<std::uint64_t> lastItemCount;
-    std::size_t queries;
 };
 
-TEST(DriveStatistics, TheWholeBinIsAskedAfterTheDrivesOwnBinAnswers) {
+TEST(DriveStatistics, TheWholeBinCountsOnlyWhereTheDrivesOwnBinAnswers) {
     const WholeBinCase cases[] = {
         {"both answer",
          {true, 0, 3, 30},
          {true, 0, 1234, 5678901},
          u"(1,234) 5,678,901",
          true,
-         1234,
-         2},
-        {"an empty whole bin", {true, 0, 0, 0}, {true, 0, 0, 0}, u"(0) 0", false, 0, 2},
+         1234},
+        {"an empty whole bin", {true, 0, 0, 0}, {true, 0, 0, 0}, u"(0) 0", false, 0},
         {"the whole bin fails: the drive's count",
          {true, 0, 3, 30},
          {false, 1, 9, 9},
          std::nullopt,
          false,
-         3,
-         2},
-        {"the drive's bin fails: the whole bin is not asked",
+         3},
+        {"the drive's bin fails: nothing from the whole bin",
          BinFails,
          {true, 0, 7, 70},
          std::nullopt,
          false,
-         std::nullopt,
-         1},
+         std::nullopt},
     };
     for (const WholeBinCase& c : cases) {
         SCOPED_TRACE(c.what);
-        FakeDrives drives;
-        FakeRecycleBin bin;
-        bin.drives[u"C:"] = c.own;
-        bin.wholeBin = c.whole;
-
-        const DriveFigures figures = ReadDriveFigures(u"C:", drives, bin, CommaPoint);
-
+        const DriveFigures figures = ReadRow({1000, 500}, c.own, c.whole, CommaPoint);
         EXPECT_EQ(figures.wholeBinText, c.wholeBinText);
         EXPECT_EQ(figures.wholeBinFull, c.full);
         EXPECT_EQ(figures.lastItemCount, c.lastItemCount);
-        ASSERT_EQ(bin.queriedRoots.size(), c.queries);
-        EXPECT_EQ(bin.queriedRoots.front(), u"C:");
-        if (c.queries == 2) {
-            EXPECT_EQ(bin.queriedRoots.back(), std::nullopt);
-        }
     }
 }
 

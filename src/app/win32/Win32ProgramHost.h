@@ -6,6 +6,7 @@
 #include "mainwindow/ZuboloForm.h"
 #include "mainwindow/win32/FormWindow.h"
 #include "platform/win32/Clock.h"
+#include "platform/win32/DiskQueries.h"
 #include "platform/win32/Display.h"
 #include "platform/win32/Drives.h"
 #include "platform/win32/FileSystem.h"
@@ -55,9 +56,11 @@ class Win32ProgramHost : public ProgramHost {
     Win32AboutBoxes aboutBoxes_;
     Win32WindowPresentation presentation_;
     Win32Drives drives_;
-    FormServices services_{clock_,    locale_,  recycleBin_,   windows_,     boxes_,   shell_,
-                           frame_,    files_,   ansiCodePage_, paths_,       process_, links_,
-                           versions_, display_, aboutBoxes_,   presentation_, drives_};
+    Win32DiskQueries diskQueries_;
+    FormServices services_{clock_,        locale_, recycleBin_, windows_,      boxes_,
+                           shell_,        frame_,  files_,      ansiCodePage_, paths_,
+                           process_,      links_,  versions_,   display_,      aboutBoxes_,
+                           presentation_, drives_, diskQueries_};
     std::unique_ptr<zubolo::ApplicationWindow> applicationWindow_;
     std::unique_ptr<TZuboloForm> form_;
     std::unique_ptr<FormWindow> formWindow_;

@@ -9,7 +9,6 @@
 // platform delivers the icon, the linked window shows the count and size.
 #include <windows.h>
 
-#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -19,6 +18,7 @@
 #include "MainWindowInput.h"
 #include "Polling.h"
 #include "Report.h"
+#include "Responsiveness.h"
 #include "Screenshot.h"
 #include "StartedPrograms.h"
 #include "WindowQueries.h"
@@ -73,12 +73,6 @@ class ShellSchemeHandler {
     }
     static void Remove() { RegDeleteTreeW(HKEY_CLASSES_ROOT, L"shell"); }
 };
-
-bool Answers(HWND window, milliseconds limit) {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(limit.count()),
-                               &result) != 0;
-}
 
 // Every stand-in still running when the case ends, whatever way it ends, is ended too: another
 // case must not find its window, and its process would hold the test run's output open.
@@ -143,47 +137,6 @@ class StandInHung {
     HANDLE wake_ = nullptr;
 };
 
-// Waits until a whole tick of the program has run after this call, seen by its clock moving on:
-// a tick writes the clock first, and the program answers the status bar only between ticks.
-void WaitForTick(HWND statusBar) {
-    const std::wstring before = StatusPanelText(statusBar, 0);
-    WaitFor(
-        L"the clock in status panel 0 to move on from " + Quoted(before),
-        [&] { return StatusPanelText(statusBar, 0) != before; }, milliseconds(3000));
-}
-
-// Asks the program for an answer again and again until its clock has moved on `ticks` times,
-// and returns the longest wait: how long the longest tick held the program up. Fails when the
-// program does not answer within AnswerLimit or its clock stops.
-milliseconds LongestWaitOverTicks(const ZuboloWindows& windows, HWND statusBar, int ticks,
-                                  std::wstring_view during) {
-    milliseconds longest{0};
-    std::wstring clock = StatusPanelText(statusBar, 0);
-    const auto deadline = Clock::now() + milliseconds(1000 * ticks + 2000);
-    for (int moves = 0; moves < ticks;) {
-        const auto asked = Clock::now();
-        if (!Answers(windows.main, AnswerLimit)) {
-            Fail(L"the program to answer within 3 s " + std::wstring(during));
-        }
-        longest = std::max(longest, std::chrono::duration_cast<milliseconds>(Clock::now() - asked));
-        const std::wstring now = StatusPanelText(statusBar, 0);
-        if (now != clock) {
-            clock = now;
-            ++moves;
-        }
-        if (Clock::now() > deadline) {
-            Fail(L"the clock in status panel 0 to keep moving " + std::wstring(during) +
-                 L"; it stayed at " + Quoted(clock));
-        }
-        Sleep(2);
-    }
-    return longest;
-}
-
-std::wstring Ms(milliseconds duration) {
-    return std::to_wstring(duration.count()) + L" ms";
-}
-
 }  // namespace
 
 void RunExplorerLinkageCase(const CaseSettings& settings) {
@@ -232,12 +185,12 @@ void RunExplorerHungCase(const CaseSettings& settings) {
     const StandIn standIn(started);
     WaitForTick(statusBar);
 
-    const milliseconds answering =
-        LongestWaitOverTicks(windows, statusBar, 3, L"while the linked window answers");
+    const milliseconds answering = LongestWaitOverTicks(windows.main, statusBar, 3, AnswerLimit,
+                                                        L"while the linked window answers");
     {
         const StandInHung hung(standIn);
-        const milliseconds silent =
-            LongestWaitOverTicks(windows, statusBar, 3, L"while the linked window is hung");
+        const milliseconds silent = LongestWaitOverTicks(windows.main, statusBar, 3, AnswerLimit,
+                                                         L"while the linked window is hung");
 
         HWND stop = ShowPageButton(windows.main, FilePageIndex, L"連携を解除");
         const auto clicked = Clock::now();

@@ -101,6 +101,7 @@ void RunFileDropsCase(const CaseSettings& settings) {
 
     ChildProcess zubolo(settings.zuboloPath);
     const ZuboloWindows windows = WaitForVisibleMainWindow(zubolo);
+    WaitForFirstFigures(windows);
     DroppingOn program(zubolo, windows);
 
     // The first start refuses: the notice names every path whole, under the program's name.

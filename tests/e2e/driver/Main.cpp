@@ -44,6 +44,7 @@ constexpr Case KnownCases[] = {
     {L"tray_residence", zubolo::e2e::RunTrayResidenceCase},
     {L"tab_layout", zubolo::e2e::RunTabLayoutCase},
     {L"drive_table", zubolo::e2e::RunDriveTableCase},
+    {L"slow_bin", zubolo::e2e::RunSlowBinCase},
     {L"late_pages", zubolo::e2e::RunLatePagesCase},
 };
 

@@ -16,4 +16,20 @@ void MoveToRecycleBin(const std::vector<std::wstring>& paths);
 
 void EmptyRecycleBin();
 
+// Many items put straight into the trash folders under XDG_DATA_HOME, where Wine's shell keeps
+// the Recycle Bin: moving thousands of files through the shell would take minutes. Each item is
+// `itemSize` bytes. The items are removed again when the object goes.
+class FilledTrash {
+  public:
+    FilledTrash(int count, int itemSize);
+    ~FilledTrash();
+    FilledTrash(const FilledTrash&) = delete;
+    FilledTrash& operator=(const FilledTrash&) = delete;
+
+  private:
+    std::wstring files_;
+    std::wstring info_;
+    int count_;
+};
+
 }  // namespace zubolo::e2e

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "CommonControls.h"
+#include "MainWindowInput.h"
 #include "MessageBoxes.h"
 #include "Polling.h"
 #include "WindowQueries.h"
@@ -41,6 +43,12 @@ ZuboloWindows WaitForVisibleMainWindow(const ChildProcess& process) {
     WaitForFirstInstance(process);
     return *WaitFor(L"the main window to become visible",
                     [&] { return ProbeFirstInstance(process, true); });
+}
+
+void WaitForFirstFigures(const ZuboloWindows& windows) {
+    const HWND statusBar = OnlyDescendant(windows.main, L"msctls_statusbar32");
+    WaitFor(L"the Recycle Bin's figures in status panel 1",
+            [&] { return !StatusPanelText(statusBar, 1).empty(); });
 }
 
 void CloseZubolo(ChildProcess& process, const ZuboloWindows& windows) {

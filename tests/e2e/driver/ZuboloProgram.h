@@ -25,6 +25,10 @@ ZuboloWindows WaitForFirstInstance(const ChildProcess& process);
 // The same, and also waits for the main window to be visible.
 ZuboloWindows WaitForVisibleMainWindow(const ChildProcess& process);
 
+// Waits until the figures of the Recycle Bin, read in the background at start, have reached
+// status panel 1. Until then their arrival may still change the title under a case's feet.
+void WaitForFirstFigures(const ZuboloWindows& windows);
+
 // Closes the program as a user would (WM_CLOSE to the main window) and expects exit code 0.
 void CloseZubolo(ChildProcess& process, const ZuboloWindows& windows);
 
