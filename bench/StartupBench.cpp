@@ -20,6 +20,7 @@
 
 #include "BenchFailure.h"
 #include "BenchOutput.h"
+#include "BenchPrograms.h"
 #include "LinuxProcessClock.h"
 #include "MeasuredProcess.h"
 
@@ -30,15 +31,12 @@ using zubolo::bench::NowMs;
 using zubolo::bench::PrintLine;
 
 using zubolo::bench::BenchFailure;
-using zubolo::bench::FindTopLevel;
+using zubolo::bench::Least;
 using zubolo::bench::LinuxProcessClock;
 using zubolo::bench::MeasuredProcess;
-
-struct Program {
-    std::wstring path;
-    std::wstring windowClass;
-    std::wstring label;  // the file name
-};
+using zubolo::bench::Median;
+using zubolo::bench::Program;
+using zubolo::bench::WarmUp;
 
 struct Options {
     int runs = 5;
@@ -103,21 +101,6 @@ RunFigures MeasureRun(const Program& program, const Options& options) {
     return figures;
 }
 
-void WarmUp(const Program& program) {
-    MeasuredProcess process(program.path);
-    process.Close(process.WaitForVisibleWindow(program.windowClass));
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-double Least(std::vector<double> values) {
-    return *std::min_element(values.begin(), values.end());
-}
-
 // Each figure reduced over the runs by summarize.
 RunFigures Summary(const std::vector<RunFigures>& runs, double (*summarize)(std::vector<double>)) {
     RunFigures summary;
@@ -137,45 +120,15 @@ void PrintFigures(std::wstring_view label, const RunFigures& figures) {
     PrintLine(line);
 }
 
-bool ParseCount(const wchar_t* text, long minimum, long& value) {
-    wchar_t* end = nullptr;
-    value = std::wcstol(text, &end, 10);
-    return end != text && *end == L'\0' && value >= minimum && value <= 100000;
-}
-
-std::wstring FileNameOf(const std::wstring& path) {
-    const auto slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? path : path.substr(slash + 1);
-}
-
 // Returns false on a command line it cannot use.
 bool ParseOptions(int argc, wchar_t** argv, Options& options) {
-    std::vector<std::wstring> positional;
-    for (int i = 1; i < argc; ++i) {
-        const std::wstring_view argument = argv[i];
-        if (!argument.starts_with(L"--")) {
-            positional.emplace_back(argument);
-            continue;
-        }
-        long value = 0;
-        if (i + 1 >= argc) return false;
-        const wchar_t* text = argv[++i];
-        if (argument == L"--runs" && ParseCount(text, 1, value)) {
-            options.runs = static_cast<int>(value);
-        } else if (argument == L"--warmups" && ParseCount(text, 0, value)) {
-            options.warmups = static_cast<int>(value);
-        } else if (argument == L"--settle" && ParseCount(text, 0, value)) {
-            options.settleMs = static_cast<DWORD>(value) * 1000;
-        } else if (argument == L"--idle" && ParseCount(text, 1, value)) {
-            options.idleMs = static_cast<DWORD>(value) * 1000;
-        } else {
-            return false;
-        }
-    }
-    if (positional.empty() || positional.size() % 2 != 0) return false;
-    for (std::size_t i = 0; i < positional.size(); i += 2)
-        options.programs.push_back({positional[i], positional[i + 1], FileNameOf(positional[i])});
-    return true;
+    return zubolo::bench::ParseProgramArguments(
+        argc, argv,
+        {{L"--runs", 1, [&](long value) { options.runs = static_cast<int>(value); }},
+         {L"--warmups", 0, [&](long value) { options.warmups = static_cast<int>(value); }},
+         {L"--settle", 0, [&](long value) { options.settleMs = static_cast<DWORD>(value) * 1000; }},
+         {L"--idle", 1, [&](long value) { options.idleMs = static_cast<DWORD>(value) * 1000; }}},
+        options.programs);
 }
 
 int Usage() {
@@ -187,18 +140,11 @@ int Usage() {
 }
 
 void Measure(const Options& options) {
-    for (const auto& program : options.programs) {
-        if (FindTopLevel(program.windowClass, 0, false) != nullptr) {
-            throw BenchFailure{L"a window of class " + program.windowClass +
-                               L" is already open; close that program first"};
-        }
-    }
+    zubolo::bench::ExpectNoneRunning(options.programs);
     PrintLine(std::to_wstring(options.runs) + L" runs per program, " +
               std::to_wstring(options.settleMs / 1000) + L" s to settle, " +
               std::to_wstring(options.idleMs / 1000) + L" s of idle each");
-    for (int i = 0; i < options.warmups; ++i) {
-        for (const auto& program : options.programs) WarmUp(program);
-    }
+    WarmUp(options.programs, options.warmups);
     std::vector<std::vector<RunFigures>> runs(options.programs.size());
     for (int run = 1; run <= options.runs; ++run) {
         for (std::size_t p = 0; p < options.programs.size(); ++p) {

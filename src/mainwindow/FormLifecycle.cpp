@@ -76,7 +76,11 @@ void TZuboloForm::CMShowingChanged(bool showing) {
     if (!showing) return;
     SetEnabled(true);
     Services.frame.Repaint(Handle());
-    if (CheckBoxAutoWidth.Checked()) AdjustColumnWidths();
+    if (CheckBoxAutoWidth.Checked()) {
+        // The columns' new widths reach the list in one go.
+        const ListUpdate batch(ListView1);
+        AdjustColumnWidths();
+    }
 }
 
 bool TZuboloForm::AppMessage(const QueuedMessage& message) {

@@ -44,6 +44,7 @@ set(zubolo_e2e_cases
   tab_layout
   drive_table
   slow_bin
+  late_pages
 )
 
 add_test(NAME e2e.start_environment

@@ -72,7 +72,12 @@ FormWindow::FormWindow(TZuboloForm& form, HWND owner) : form_(form) {
                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, hwnd_, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
     CreatePeers(form_, hwnd_);
-    OrderTabStops();
+    OrderTabStops(form_);
+    // The sheets lie over the tab control.
+    for (Control* page : form_.PageControl1.Pages()) {
+        SetWindowPos(peerOf_.at(page)->Handle(), HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     form_.AttachPeer(this);
     tray_ = std::make_unique<TrayIconPeer>(form_.TrayIcon1, hwnd_, smallIcon_.get());
     tray_->OnContextMenu = [this](POINT at) {
@@ -123,24 +128,43 @@ std::unique_ptr<WindowPeer> FormWindow::MakePeer(Control& control) {
 
 void FormWindow::CreatePeers(Control& parent, HWND hostWindow) {
     for (Control* child : parent.Children()) {
-        HWND childHost = hostWindow;
-        if (auto peer = MakePeer(*child)) {
-            peer->Create(hostWindow);
-            if (IsLayoutHost(*child)) childHost = peer->Handle();
-            if (child->Kind() == ControlKind::TabSheet) {
-                static_cast<PageControlPeer*>(peerOf_.at(&parent))
-                    ->AddSheet(static_cast<TabSheetPeer&>(*peer));
-            }
-            peerOf_[child] = peer.get();
-            peers_.push_back(std::move(peer));
+        std::unique_ptr<WindowPeer> peer = MakePeer(*child);
+        if (!peer) {
+            // Grid panels are no windows: their children live in the host's window.
+            CreatePeers(*child, hostWindow);
+            continue;
         }
-        CreatePeers(*child, childHost);
+        peer->Create(hostWindow);
+        WindowPeer& made = *peer;
+        peerOf_[child] = peer.get();
+        peers_.push_back(std::move(peer));
+        if (child->Kind() == ControlKind::TabSheet) {
+            auto& page = static_cast<TabSheet&>(*child);
+            auto& sheet = static_cast<TabSheetPeer&>(made);
+            static_cast<PageControlPeer*>(peerOf_.at(&parent))->AddSheet(sheet);
+            unmadePages_.push_back(&page);
+            sheet.OnShowing = [this, &page] { MakePageControls(page); };
+        } else {
+            CreatePeers(*child, IsLayoutHost(*child) ? made.Handle() : hostWindow);
+        }
     }
 }
 
+void FormWindow::MakePageControls(TabSheet& page) {
+    const auto unmade = std::find(unmadePages_.begin(), unmadePages_.end(), &page);
+    if (!shown_ || unmade == unmadePages_.end()) return;
+    unmadePages_.erase(unmade);
+    const std::size_t first = peers_.size();
+    CreatePeers(page, peerOf_.at(&page)->Handle());
+    OrderTabStops(page);
+    // At the places of the last layout, which laid out every control of the model.
+    for (std::size_t i = first; i < peers_.size(); ++i) peers_[i]->Place();
+}
+
 // Windows moves the keyboard focus through sibling windows in their z-order, so the windows
-// of each host are stacked in the controls' tab order, container by container.
-void FormWindow::OrderTabStops() {
+// of a host (the form or a page) are stacked in the controls' tab order, container by container;
+// group-box frames go under the controls they hold.
+void FormWindow::OrderTabStops(const Control& host) {
     HWND previous = HWND_TOP;
     std::vector<HWND> groupBoxes;
     auto stack = [&](auto& self, const Control& parent) -> void {
@@ -165,16 +189,7 @@ void FormWindow::OrderTabStops() {
             if (!IsLayoutHost(*child)) self(self, *child);
         }
     };
-    stack(stack, form_);
-    for (Control* page : form_.PageControl1.Pages()) {
-        previous = HWND_TOP;
-        stack(stack, *page);
-    }
-    // The sheets lie over the tab control; group-box frames under the controls they hold.
-    for (Control* page : form_.PageControl1.Pages()) {
-        SetWindowPos(peerOf_.at(page)->Handle(), HWND_TOP, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+    stack(stack, host);
     for (HWND frame : groupBoxes) {
         SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
@@ -191,6 +206,12 @@ HIMAGELIST FormWindow::Images(const ImageList& list) {
     auto& images = imageLists_[&list];
     if (!images) images = LoadImageList(list, IconSize());
     return images.get();
+}
+
+HIMAGELIST FormWindow::Picture(const ImageList& list, int index) {
+    auto& picture = pictures_[{&list, index}];
+    if (!picture) picture = SinglePicture(list, index, IconSize());
+    return picture.get();
 }
 
 void FormWindow::AddHint(HWND tool, const std::u16string& hint) {
@@ -233,6 +254,8 @@ void FormWindow::ChangeResolution(UINT dpi) {
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     std::map<const ImageList*, UniqueImageList> oldLists;
     oldLists.swap(imageLists_);
+    std::map<std::pair<const ImageList*, int>, UniqueImageList> oldPictures;
+    oldPictures.swap(pictures_);
     std::vector<UniqueImageList> oldRuntimeLists;
     for (auto& runtime : runtimeImageLists_) {
         oldRuntimeLists.push_back(runtime.second->Resize(IconSize()));
@@ -240,6 +263,7 @@ void FormWindow::ChangeResolution(UINT dpi) {
     for (auto& peer : peers_) peer->ResolutionChanged();
     // The controls now hold the new lists; the old ones may go.
     oldLists.clear();
+    oldPictures.clear();
     oldRuntimeLists.clear();
 }
 
@@ -371,6 +395,15 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return result;
         }
+        case WM_WINDOWPOSCHANGING:
+            // About to be shown for the first time, by ShowWindow or by a placement: the page in
+            // front gets the windows of its controls before the window can be seen.
+            if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0 &&
+                !shown_) {
+                shown_ = true;
+                peerOf_.at(&form_.PageControl1)->Apply();
+            }
+            break;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(font_.get());
         case WM_DESTROY:

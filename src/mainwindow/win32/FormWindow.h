@@ -1,6 +1,7 @@
 #pragma once
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "mainwindow/ZuboloForm.h"
@@ -38,6 +39,7 @@ class FormWindow : public PeerHost, public LayoutMetrics, public ControlPeer {
     int Scale(int designPixels) const override;
     int IconSize() const override { return Scale(16); }
     HIMAGELIST Images(const ImageList& list) override;
+    HIMAGELIST Picture(const ImageList& list, int index) override;
     void AddHint(HWND tool, const std::u16string& hint) override;
     Rect ContentArea(const Control& container, const Rect& bounds) const override;
 
@@ -50,9 +52,13 @@ class FormWindow : public PeerHost, public LayoutMetrics, public ControlPeer {
     friend LRESULT CALLBACK MemberWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Makes the windows of the controls under `parent`; those of a page wait for MakePageControls.
     void CreatePeers(Control& parent, HWND hostWindow);
     std::unique_ptr<WindowPeer> MakePeer(Control& control);
-    void OrderTabStops();
+    // Makes the windows of the page's controls, the first time the page comes to the front of the
+    // shown window.
+    void MakePageControls(TabSheet& page);
+    void OrderTabStops(const Control& host);
     void Layout(ResizeEvents events = ResizeEvents::Changed);
     void ChangeResolution(UINT dpi);
     WindowPeer* PeerOf(HWND window) const;
@@ -70,11 +76,17 @@ class FormWindow : public PeerHost, public LayoutMetrics, public ControlPeer {
     UniqueFont font_;
     UniqueIcon smallIcon_;
     std::map<const ImageList*, UniqueImageList> imageLists_;
+    std::map<std::pair<const ImageList*, int>, UniqueImageList> pictures_;
     // Lists the program fills at run time (the drive icons).
     std::map<const ImageList*, std::unique_ptr<RuntimeImageList>> runtimeImageLists_;
     HWND tooltip_ = nullptr;
     std::vector<std::unique_ptr<WindowPeer>> peers_;
     std::map<const Control*, WindowPeer*> peerOf_;
+    // The start makes the windows of what it shows only: the controls of a page get theirs when
+    // the page first comes to the front of the window once it has been shown. Until then the
+    // control model holds their whole state, which their windows show when they are made.
+    std::vector<TabSheet*> unmadePages_;
+    bool shown_ = false;
     std::unique_ptr<TrayIconPeer> tray_;
     MenuPeer menus_{*this};
 };

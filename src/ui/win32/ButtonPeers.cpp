@@ -4,7 +4,6 @@
 
 #include "platform/win32/WideText.h"
 #include "ui/Layout.h"
-#include "ui/win32/ImageLists.h"
 
 namespace zubolo {
 
@@ -28,11 +27,11 @@ void ButtonPeer::ApplyImage() {
     shownList_ = button_.Images();
     shownIndex_ = button_.ImageIndex();
     if (shownList_ == nullptr) return;
-    UniqueImageList picture = SinglePicture(*shownList_, shownIndex_, host_.IconSize());
     const int margin = host_.Scale(button_.ImageMargin());
-    BUTTON_IMAGELIST settings{picture.get(), {margin, 0, margin, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
+    BUTTON_IMAGELIST settings{host_.Picture(*shownList_, shownIndex_),
+                              {margin, 0, margin, 0},
+                              BUTTON_IMAGELIST_ALIGN_LEFT};
     SendMessageW(hwnd_, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&settings));
-    picture_ = std::move(picture);  // the old list is released only after the button let go of it
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

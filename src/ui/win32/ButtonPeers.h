@@ -18,7 +18,6 @@ class ButtonPeer : public WindowPeer {
     void ApplyImage();
 
     Button& button_;
-    UniqueImageList picture_;
     const ImageList* shownList_ = nullptr;
     int shownIndex_ = -1;
 };

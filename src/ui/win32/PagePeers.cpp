@@ -45,6 +45,7 @@ void TabSheetPeer::Create(HWND parent) {
 void TabSheetPeer::Apply() {
     const auto* owner = static_cast<const PageControl*>(sheet_.Parent());
     const bool shown = sheet_.Visible() && sheet_.TabVisible() && owner->ActivePage() == &sheet_;
+    if (shown && OnShowing) OnShowing();
     ShowWindow(hwnd_, shown ? SW_SHOWNA : SW_HIDE);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <vector>
 
 #include "ui/Controls.h"
@@ -13,6 +14,11 @@ class TabSheetPeer : public WindowPeer {
     TabSheetPeer(TabSheet& model, PeerHost& host) : WindowPeer(model, host), sheet_(model) {}
     void Create(HWND parent) override;
     void Apply() override;
+
+    // Runs whenever the sheet is about to be shown (also when it is shown already), before its
+    // window shows: the window that holds the sheet makes the windows of the page's controls
+    // then, the first time.
+    std::function<void()> OnShowing;
 
     static void RegisterWindowClass();
 

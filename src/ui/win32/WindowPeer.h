@@ -17,6 +17,9 @@ class PeerHost {
     virtual int Scale(int designPixels) const = 0;
     virtual int IconSize() const = 0;
     virtual HIMAGELIST Images(const ImageList& list) = 0;
+    // The one picture `index` of `list` as an image list of its own, for a push button; made once
+    // per picture and resolution and shared by the buttons that show it.
+    virtual HIMAGELIST Picture(const ImageList& list, int index) = 0;
     virtual void AddHint(HWND tool, const std::u16string& hint) = 0;
 };
 

@@ -167,8 +167,7 @@ void RunAboutBoxCase(const CaseSettings& settings) {
     ParkMousePointer();
     ChildProcess zubolo(settings.zuboloPath);
     const ZuboloWindows windows = WaitForVisibleMainWindow(zubolo);
-    HWND aboutButton = ButtonCaptioned(windows.main, L"バージョン情報");
-    ShowPage(windows.main, HelpPageIndex, aboutButton);
+    HWND aboutButton = ShowPageButton(windows.main, HelpPageIndex, L"バージョン情報");
 
     HWND box = OpenAboutBox(zubolo, aboutButton);
     CheckAboutBox(box, settings, windows);

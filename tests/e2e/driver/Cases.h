@@ -32,5 +32,6 @@ void RunTrayResidenceCase(const CaseSettings& settings);
 void RunTabLayoutCase(const CaseSettings& settings);
 void RunDriveTableCase(const CaseSettings& settings);
 void RunSlowBinCase(const CaseSettings& settings);
+void RunLatePagesCase(const CaseSettings& settings);
 
 }  // namespace zubolo::e2e

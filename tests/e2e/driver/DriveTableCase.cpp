@@ -298,9 +298,8 @@ void CheckDriveCommands(const ChildProcess& zubolo, const ZuboloWindows& windows
 
 void CheckResume(const ChildProcess& zubolo, const ZuboloWindows& windows, HWND list,
                  const std::wstring& folder) {
+    HWND stop = ShowPageButton(windows.main, FilePageIndex, L"連携を解除");
     HWND start = ButtonCaptioned(windows.main, L"連携を開始");
-    HWND stop = ButtonCaptioned(windows.main, L"連携を解除");
-    ShowPage(windows.main, FilePageIndex, stop);
     SendMessageW(stop, BM_CLICK, 0, 0);
     WaitFor(L"連携を解除 to empty the drive list",
             [&] { return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 0; });

@@ -160,7 +160,7 @@ void RunExplorerLinkageCase(const CaseSettings& settings) {
     SaveWindowsScreenshot({windows.main, standIn.Window()},
                           settings.screenshotFolder + L"\\explorer-linked.bmp");
 
-    ClickExpectingNoBox(zubolo, ButtonCaptioned(windows.main, L"連携を解除"));
+    ClickExpectingNoBox(zubolo, ShowPageButton(windows.main, FilePageIndex, L"連携を解除"));
     ExpectText(L"caption of the stand-in window after 連携を解除", UsualCaption, standIn.Caption());
     Expect(IsWindowEnabled(ButtonCaptioned(windows.main, L"連携を開始")) != FALSE,
            L"連携を開始 to be enabled after 連携を解除");
@@ -192,8 +192,7 @@ void RunExplorerHungCase(const CaseSettings& settings) {
         const milliseconds silent = LongestWaitOverTicks(windows.main, statusBar, 3, AnswerLimit,
                                                          L"while the linked window is hung");
 
-        HWND stop = ButtonCaptioned(windows.main, L"連携を解除");
-        ShowPage(windows.main, FilePageIndex, stop);
+        HWND stop = ShowPageButton(windows.main, FilePageIndex, L"連携を解除");
         const auto clicked = Clock::now();
         DWORD_PTR result = 0;
         const bool returned =

@@ -39,8 +39,7 @@ std::wstring LongRelativePath() {
 }
 
 void ChoosePolicy(HWND main, const wchar_t* caption) {
-    HWND radio = ButtonCaptioned(main, caption);
-    ShowPage(main, SettingsPageIndex, radio);
+    HWND radio = ShowPageButton(main, SettingsPageIndex, caption);
     DWORD_PTR result = 0;
     SendMessageTimeoutW(radio, BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &result);
     Expect(SendMessageW(radio, BM_GETCHECK, 0, 0) == BST_CHECKED,

@@ -110,8 +110,7 @@ void RunHelpNotFoundCase(const CaseSettings& settings) {
     const ProgramCopy other(settings.zuboloPath, L"Other.exe");
     ChildProcess program(other.Path());
     const ZuboloWindows windows = WaitForVisibleMainWindow(program);
-    HWND helpButton = ButtonCaptioned(windows.main, L"ヘルプ表示");
-    ShowPage(windows.main, HelpPageIndex, helpButton);
+    HWND helpButton = ShowPageButton(windows.main, HelpPageIndex, L"ヘルプ表示");
 
     PressF1In(helpButton);
     HWND box = WaitForMessageBox(program.Id());
@@ -132,8 +131,7 @@ void RunHelpViewerCase(const CaseSettings& settings) {
            L"the built help file at " + Quoted(helpFile));
     ChildProcess zubolo(settings.zuboloPath);
     const ZuboloWindows windows = WaitForVisibleMainWindow(zubolo);
-    HWND helpButton = ButtonCaptioned(windows.main, L"ヘルプ表示");
-    ShowPage(windows.main, HelpPageIndex, helpButton);
+    HWND helpButton = ShowPageButton(windows.main, HelpPageIndex, L"ヘルプ表示");
 
     const StartedPrograms started;
     PostMessageW(helpButton, BM_CLICK, 0, 0);

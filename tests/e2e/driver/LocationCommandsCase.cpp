@@ -151,8 +151,7 @@ void CheckFolderMenu(const ChildProcess& zubolo, HWND driveList) {
 }
 
 void CheckFilePageButtons(const ChildProcess& zubolo, HWND main) {
-    HWND iconSettings = ButtonCaptioned(main, L"デスクトップ アイコンの設定");
-    ShowPage(main, FilePageIndex, iconSettings);
+    HWND iconSettings = ShowPageButton(main, FilePageIndex, L"デスクトップ アイコンの設定");
     {
         const DeskCplInstalled standIn;
         const StartedPrograms started;
@@ -169,8 +168,7 @@ void CheckFilePageButtons(const ChildProcess& zubolo, HWND main) {
 }
 
 void CheckHelpPageButton(const ChildProcess& zubolo, HWND main) {
-    HWND properties = ButtonCaptioned(main, L"プロパティ表示");
-    ShowPage(main, HelpPageIndex, properties);
+    HWND properties = ShowPageButton(main, HelpPageIndex, L"プロパティ表示");
     ClickExpectingNoBox(zubolo, properties);
 }
 
@@ -186,8 +184,7 @@ void CheckFailuresWithoutControlPanel(const ChildProcess& zubolo, const ZuboloWi
                          L"\r\ncontrol.exe");
 
     const UINT codeWithParameters = ShellOpenResultOfFailingTarget(L"Control.exe", L"desk.cpl,,0");
-    HWND iconSettings = ButtonCaptioned(windows.main, L"デスクトップ アイコンの設定");
-    ShowPage(windows.main, FilePageIndex, iconSettings);
+    HWND iconSettings = ShowPageButton(windows.main, FilePageIndex, L"デスクトップ アイコンの設定");
     Expect(IsWindowEnabled(iconSettings) != FALSE, L"デスクトップ アイコンの設定 to be enabled");
     // Posted: the box's modal loop holds the click until the box is closed.
     PostMessageW(iconSettings, BM_CLICK, 0, 0);

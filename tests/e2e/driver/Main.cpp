@@ -45,6 +45,7 @@ constexpr Case KnownCases[] = {
     {L"tab_layout", zubolo::e2e::RunTabLayoutCase},
     {L"drive_table", zubolo::e2e::RunDriveTableCase},
     {L"slow_bin", zubolo::e2e::RunSlowBinCase},
+    {L"late_pages", zubolo::e2e::RunLatePagesCase},
 };
 
 std::wstring FileNameOf(const std::wstring& path) {

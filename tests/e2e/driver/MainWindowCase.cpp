@@ -29,7 +29,9 @@ struct ButtonExpectation {
     int check;  // BST_CHECKED or BST_UNCHECKED; ignored for push buttons and group boxes
 };
 
-// Every Button-class control of the four visible pages in a fresh start, in page order.
+// Every Button-class control of the four visible pages in a fresh start, in page order, once each
+// page has been in front (the program makes a page's controls when the page first comes to the
+// front): their states were set before their windows were made.
 constexpr ButtonExpectation ExpectedButtons[] = {
     {L"連携", ButtonKind::Group, true, 0},
     {L"連携を開始", ButtonKind::Push, false, 0},
@@ -142,11 +144,13 @@ void CheckApplicationTitle(HWND application, HWND statusBar) {
     ExpectText(L"application window caption", panel, WindowText(application));
 }
 
-HWND PageMarkerControl(HWND main, const PageMarker& marker) {
+// Whether the page's marker control is shown; a page not yet in front has no controls at all.
+bool PageMarkerShown(HWND main, const PageMarker& marker) {
     for (HWND control : DescendantsOfClass(main, marker.className)) {
-        if (marker.caption.empty() || WindowText(control) == marker.caption) return control;
+        if (marker.caption.empty() || WindowText(control) == marker.caption)
+            return IsWindowVisible(control) != FALSE;
     }
-    Fail(L"a " + std::wstring(marker.className) + L" control " + Quoted(marker.caption));
+    return false;
 }
 
 // Switches to each page as a click on its tab would and saves a screenshot of it.
@@ -157,8 +161,7 @@ void ScreenshotEachPage(HWND main, HWND tabs, const std::wstring& folder) {
         WaitFor(what, [&] {
             bool alone = SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == page;
             for (int other = 0; other < static_cast<int>(std::size(PageMarkers)); ++other) {
-                const bool visible = IsWindowVisible(PageMarkerControl(main, PageMarkers[other]));
-                alone = alone && visible == (other == page);
+                alone = alone && PageMarkerShown(main, PageMarkers[other]) == (other == page);
             }
             return alone;
         });
@@ -180,8 +183,6 @@ void RunMainWindowCase(const CaseSettings& settings) {
     ExpectTexts(L"tab captions", TabCaptions, TabTexts(tabs));
     ExpectNumber(L"active page at start", StatusPageIndex, SendMessageW(tabs, TCM_GETCURSEL, 0, 0));
 
-    CheckButtons(windows.main);
-
     HWND statusBar = OnlyDescendant(windows.main, L"msctls_statusbar32");
     ExpectNumber(L"status bar panels", 2, SendMessageW(statusBar, SB_GETPARTS, 0, 0));
     CheckApplicationTitle(windows.application, statusBar);
@@ -190,6 +191,7 @@ void RunMainWindowCase(const CaseSettings& settings) {
                 ListViewColumnTexts(OnlyDescendant(windows.main, L"SysListView32")));
 
     ScreenshotEachPage(windows.main, tabs, settings.screenshotFolder);
+    CheckButtons(windows.main);
     CloseZubolo(zubolo, windows);
 }
 

@@ -15,6 +15,13 @@ namespace {
 
 constexpr wchar_t MenuClass[] = L"#32768";
 
+// What a click on the tab of the page at `index` sends: the page changes, with its
+// notifications.
+void ClickTab(HWND main, int index) {
+    SendMessageW(OnlyDescendant(main, L"SysTabControl32"), TCM_SETCURFOCUS,
+                 static_cast<WPARAM>(index), 0);
+}
+
 }  // namespace
 
 HWND OnlyDescendant(HWND main, std::wstring_view className) {
@@ -31,10 +38,21 @@ HWND ButtonCaptioned(HWND main, std::wstring_view caption) {
 }
 
 void ShowPage(HWND main, int index, HWND control) {
-    SendMessageW(OnlyDescendant(main, L"SysTabControl32"), TCM_SETCURFOCUS,
-                 static_cast<WPARAM>(index), 0);
+    ClickTab(main, index);
     WaitFor(L"page " + std::to_wstring(index) + L" to show " + Quoted(WindowText(control)),
             [&] { return IsWindowVisible(control) != FALSE; });
+}
+
+HWND ShowPageButton(HWND main, int index, std::wstring_view caption) {
+    ClickTab(main, index);
+    HWND shown = nullptr;
+    WaitFor(L"page " + std::to_wstring(index) + L" to show " + Quoted(caption), [&] {
+        for (HWND button : DescendantsOfClass(main, L"Button")) {
+            if (WindowText(button) == caption && IsWindowVisible(button)) shown = button;
+        }
+        return shown != nullptr;
+    });
+    return shown;
 }
 
 void ParkMousePointer() {

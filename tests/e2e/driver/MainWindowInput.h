@@ -19,6 +19,10 @@ HWND ButtonCaptioned(HWND main, std::wstring_view caption);
 // Brings the page at `index` (counted from 0 among the visible tabs) to the front as a click on
 // its tab does, and waits until `control` on it is shown.
 void ShowPage(HWND main, int index, HWND control);
+// Brings the page at `index` to the front as a click on its tab does and returns its button with
+// that caption once it is shown. The program makes the windows of a page's controls when the page
+// first comes to the front, so until then a page's buttons cannot be found.
+HWND ShowPageButton(HWND main, int index, std::wstring_view caption);
 
 // Clicks an enabled button whose command opens no box of the program: the click returns once the
 // command has run, which a box's modal loop would hold up.

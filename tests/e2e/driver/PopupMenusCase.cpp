@@ -20,6 +20,10 @@ namespace zubolo::e2e {
 
 namespace {
 
+constexpr int FilePageIndex = 0;
+constexpr int StatusPageIndex = 1;
+constexpr int SettingsPageIndex = 2;
+
 // The message the program's tray icon sends to the main window; lParam is the mouse message.
 constexpr UINT TrayIconMessage = WM_APP + 1;
 
@@ -81,17 +85,19 @@ void RunPopupMenusCase(const CaseSettings& settings) {
     CheckNoMenuOnTheWindowItself(main);
 
     // タスクトレイに格納 from the keyboard: 設定, its submenu opens on its first item, nine more
-    // items down (separators are passed over), Return; the settings page follows.
-    HWND trayResidence = ButtonCaptioned(main, L"タスクトレイ");
+    // items down (separators are passed over), Return; the settings page follows. The page is
+    // looked at first, and page 表示 brought back to the front.
+    HWND trayResidence = ShowPageButton(main, SettingsPageIndex, L"タスクトレイ");
     Expect(SendMessageW(trayResidence, BM_GETCHECK, 0, 0) == BST_UNCHECKED,
            L"タスクトレイ not to be selected at start");
+    ShowPage(main, StatusPageIndex, OnlyDescendant(main, L"SysListView32"));
     ChooseFromSubmenu(zubolo, OnlyDescendant(main, L"SysTabControl32"), 3, 9);
     WaitFor(L"タスクトレイに格納 to select タスクトレイ on the settings page",
             [&] { return SendMessageW(trayResidence, BM_GETCHECK, 0, 0) == BST_CHECKED; });
 
     // 連携を解除 from the keyboard: ファイル, its submenu opens on 連携を開始, one down, Return.
+    HWND stop = ShowPageButton(main, FilePageIndex, L"連携を解除");
     HWND start = ButtonCaptioned(main, L"連携を開始");
-    HWND stop = ButtonCaptioned(main, L"連携を解除");
     Expect(!IsWindowEnabled(start) && IsWindowEnabled(stop), L"the linkage to be on at start");
     ChooseFromSubmenu(zubolo, OnlyDescendant(main, L"SysTabControl32"), 1, 1);
     WaitFor(L"連携を解除 to switch the linkage off: 連携を開始 enabled, 連携を解除 disabled",

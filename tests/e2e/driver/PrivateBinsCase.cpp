@@ -47,8 +47,7 @@ std::vector<std::wstring> FoldersIn(const std::wstring& folder) {
 void RunPrivateBinsCase(const CaseSettings& settings) {
     ChildProcess zubolo(settings.zuboloPath);
     const ZuboloWindows windows = WaitForVisibleMainWindow(zubolo);
-    HWND addBin = ButtonCaptioned(windows.main, L"私設ごみ箱 を追加作成");
-    ShowPage(windows.main, FilePageIndex, addBin);
+    HWND addBin = ShowPageButton(windows.main, FilePageIndex, L"私設ごみ箱 を追加作成");
 
     for (const wchar_t* number : {L"1", L"2"}) {
         HWND box = ClickForBox(zubolo, addBin);

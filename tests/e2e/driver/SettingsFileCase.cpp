@@ -26,6 +26,7 @@ namespace {
 
 constexpr wchar_t CloseQuestion[] = L"終了してよいですか？";
 constexpr int SettingsPageIndex = 2;
+constexpr int HelpPageIndex = 3;
 
 const std::vector<std::wstring> ProgramKeys = {L"Name", L"Path", L"Version", L"IniFile",
                                                L"LastClose"};
@@ -180,23 +181,19 @@ bool IsTopmost(HWND window) {
     return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-bool IsChecked(HWND main, std::wstring_view caption) {
-    return SendMessageW(ButtonCaptioned(main, caption), BM_GETCHECK, 0, 0) == BST_CHECKED;
+// Brings the page to the front as a click on its tab does and reads the button's check there.
+bool IsChecked(HWND main, int page, std::wstring_view caption) {
+    return SendMessageW(ShowPageButton(main, page, caption), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void ExpectChecked(HWND main, std::wstring_view caption, bool checked) {
-    Expect(IsChecked(main, caption) == checked,
+void ExpectChecked(HWND main, int page, std::wstring_view caption, bool checked) {
+    Expect(IsChecked(main, page, caption) == checked,
            Quoted(caption) + (checked ? L" to be checked" : L" to be unchecked"));
 }
 
 // Opens page "設 定" as a click on its tab does and clicks the control there.
 void ClickOnSettingsPage(HWND main, std::wstring_view caption) {
-    const auto tabs = DescendantsOfClass(main, L"SysTabControl32");
-    Expect(tabs.size() == 1, L"one tab control in the main window");
-    SendMessageW(tabs.front(), TCM_SETCURFOCUS, SettingsPageIndex, 0);
-    HWND button = ButtonCaptioned(main, caption);
-    WaitFor(Quoted(caption) + L" to be shown", [&] { return IsWindowVisible(button) != FALSE; });
-    SendMessageW(button, BM_CLICK, 0, 0);
+    SendMessageW(ShowPageButton(main, SettingsPageIndex, caption), BM_CLICK, 0, 0);
 }
 
 // Asks the program to close and answers its question.
@@ -254,7 +251,7 @@ void RunSettingsRestartCase(const CaseSettings& settings) {
         ChildProcess zubolo(settings.zuboloPath);
         const ZuboloWindows windows = WaitForVisibleMainWindow(zubolo);
         ClickOnSettingsPage(windows.main, L"常に最前面");
-        ExpectChecked(windows.main, L"常に最前面", true);
+        ExpectChecked(windows.main, SettingsPageIndex, L"常に最前面", true);
         ClickOnSettingsPage(windows.main, L"確認する");
         ClickOnSettingsPage(windows.main, L"毎回確認する");
         ClickOnSettingsPage(windows.main, L"自動幅調整");
@@ -294,11 +291,11 @@ void RunSettingsRestartCase(const CaseSettings& settings) {
     ExpectRectangle(L"normal rectangle after the restart", moved, NormalRectangle(windows.main));
     // Stay-on-top shows in the check box, not in WS_EX_TOPMOST: this Wine links a window that owns
     // a topmost popup (the hint window) below that popup without the topmost style.
-    ExpectChecked(windows.main, L"常に最前面", true);
-    ExpectChecked(windows.main, L"確認する", true);
-    ExpectChecked(windows.main, L"毎回確認する", true);
-    ExpectChecked(windows.main, L"自動幅調整", false);
-    ExpectChecked(windows.main, L"状態を保存", true);
+    ExpectChecked(windows.main, SettingsPageIndex, L"常に最前面", true);
+    ExpectChecked(windows.main, SettingsPageIndex, L"確認する", true);
+    ExpectChecked(windows.main, SettingsPageIndex, L"毎回確認する", true);
+    ExpectChecked(windows.main, SettingsPageIndex, L"自動幅調整", false);
+    ExpectChecked(windows.main, SettingsPageIndex, L"状態を保存", true);
 
     // The system's logoff query is answered without the question, and the settings are written.
     DeleteFileW(SettingsPath().c_str());
@@ -324,8 +321,8 @@ void RunSettingsSaveOffCase(const CaseSettings& settings) {
         const ZuboloWindows windows = WaitForVisibleMainWindow(zubolo);
         ExpectRectangle(L"normal rectangle from the planted file", {50, 60, 550, 460},
                         NormalRectangle(windows.main));
-        ExpectChecked(windows.main, L"状態を保存", false);
-        ExpectChecked(windows.main, L"Show Hint", true);
+        ExpectChecked(windows.main, SettingsPageIndex, L"状態を保存", false);
+        ExpectChecked(windows.main, HelpPageIndex, L"Show Hint", true);
         CloseZubolo(zubolo, windows);
     }
     auto sections = Sections(ReadExistingSettings());
@@ -338,8 +335,8 @@ void RunSettingsSaveOffCase(const CaseSettings& settings) {
     const ZuboloWindows windows = WaitForVisibleMainWindow(again);
     ExpectRectangle(L"normal rectangle after a close without saving", WorkAreaThirds(),
                     NormalRectangle(windows.main));
-    ExpectChecked(windows.main, L"状態を保存", true);
-    ExpectChecked(windows.main, L"Show Hint", false);
+    ExpectChecked(windows.main, SettingsPageIndex, L"状態を保存", true);
+    ExpectChecked(windows.main, HelpPageIndex, L"Show Hint", false);
     CloseZubolo(again, windows);
     sections = Sections(ReadExistingSettings());
     ExpectLayout(sections, {{L"Foreign", {L"keep"}},

@@ -302,8 +302,7 @@ void RunShortcutsCase(const CaseSettings& settings) {
     ChildProcess zubolo(settings.zuboloPath);
     const ZuboloWindows windows = WaitForVisibleMainWindow(zubolo);
     const Session session{settings, zubolo, windows};
-    HWND desktopButton = session.Button(L"デスクトップに登録");
-    ShowPage(windows.main, SettingsPageIndex, desktopButton);
+    ShowPageButton(windows.main, SettingsPageIndex, L"デスクトップに登録");
 
     CreateShortcut(session, L"デスクトップに登録", CSIDL_DESKTOPDIRECTORY, L"デスクトップ",
                    L"shortcut-created.bmp");

@@ -78,9 +78,8 @@ void RunTabLayoutCase(const CaseSettings& settings) {
     ChildProcess zubolo(settings.zuboloPath);
     const ZuboloWindows windows = WaitForVisibleMainWindow(zubolo);
     HWND tabs = OnlyDescendant(windows.main, L"SysTabControl32");
-    HWND showHint = ButtonCaptioned(windows.main, L"Show Hint");
+    HWND showHint = ShowPageButton(windows.main, HelpPageIndex, L"Show Hint");
     HWND homeSite = ButtonCaptioned(windows.main, L"ホームページ");
-    ShowPage(windows.main, HelpPageIndex, showHint);
 
     ExpectFifths(tabs, L"at the start");
     ExpectShowHintCentred(showHint, homeSite, L"at the start");

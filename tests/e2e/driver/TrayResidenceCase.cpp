@@ -34,8 +34,7 @@ HWND VisibleTrayWindow() {
 }
 
 void ChooseResidence(HWND main, std::wstring_view caption) {
-    HWND radio = ButtonCaptioned(main, caption);
-    ShowPage(main, SettingsPageIndex, radio);
+    HWND radio = ShowPageButton(main, SettingsPageIndex, caption);
     SendMessageW(radio, BM_CLICK, 0, 0);
     Expect(SendMessageW(radio, BM_GETCHECK, 0, 0) == BST_CHECKED,
            Quoted(caption) + L" to be selected");
