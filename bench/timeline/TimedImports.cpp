@@ -14,6 +14,7 @@ namespace {
 
 std::vector<Segment> segments;
 TimedCall* innermost = nullptr;
+DWORD hookingThread = 0;
 
 SIZE_T WorkingSet() {
     PROCESS_MEMORY_COUNTERS counters{};
@@ -47,6 +48,7 @@ void EndSegment(Segment& segment, double now, SIZE_T workingSet) {
 }  // namespace
 
 std::vector<std::string> InstallImportHooks(const std::vector<ImportHook>& hooks) {
+    hookingThread = GetCurrentThreadId();
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
     const auto* nt = At<IMAGE_NT_HEADERS>(base, static_cast<DWORD>(dos->e_lfanew));
@@ -96,11 +98,14 @@ double Segment::CallMs() const {
 }
 
 TimedCall::TimedCall(const char* function)
-    : function_(function), start_(NowMs()), outer_(innermost) {
+    : function_(function), start_(NowMs()), timed_(GetCurrentThreadId() == hookingThread) {
+    if (!timed_) return;
+    outer_ = innermost;
     innermost = this;
 }
 
 TimedCall::~TimedCall() {
+    if (!timed_) return;
     // The caller of the timed function may read the error it left.
     const DWORD error = GetLastError();
     const double ms = NowMs() - start_;
